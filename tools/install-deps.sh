@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Kelvory needs to build, test and run; skips what is already there.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libgl-dev
+  # toolkit
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  # media playback
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
+  # fonts the windows ask for (chancery script, Verdana-like sans, UI font)
+  fonts-urw-base35 fonts-dejavu-core
+  # tests: a real X server, process tools, memory checkers
+  xvfb xauth x11-utils valgrind strace
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "installing: ${missing[*]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,159 @@
+#include "windows/intro/WinStart.h"
+
+#include "media/MediaAccessors.h"
+#include "runtime/MethodAdapter.h"
+#include "runtime/NotNil.h"
+#include "runtime/Runtime.h"
+#include "ui/ColorGroup.h"
+#include "ui/DesktopMoviePlayer.h"
+#include "windows/ControlSequence.h"
+#include "windows/WindowClass.h"
+#include "windows/rating/WinMain.h"
+
+#include <cstdint>
+
+namespace {
+
+const fw::StoredProperties kWindowProperties = {
+    {"Width", std::int64_t{960}},
+    {"Height", std::int64_t{540}},
+    {"MinimumWidth", std::int64_t{64}},
+    {"MinimumHeight", std::int64_t{64}},
+    {"MaximumWidth", std::int64_t{32000}},
+    {"MaximumHeight", std::int64_t{32000}},
+    {"Type", std::int64_t{0}},
+    {"Title", std::string("A Pellowick Production")},
+    {"HasCloseButton", false},
+    {"HasMaximizeButton", false},
+    {"HasMinimizeButton", false},
+    {"HasFullScreenButton", false},
+    {"Resizeable", false},
+    {"FullScreen", false},
+    {"DefaultLocation", std::int64_t{2}},
+    {"Visible", true},
+    {"HasBackgroundColor", false},
+};
+
+const fw::StoredProperties kMoviePlayerProperties = {
+    {"AllowAutoDeactivate", true},
+    {"AutoAdjustToMovieSize", true},
+    {"AutoPlay", true},
+    {"AutoRepeat", false},
+    {"Border", true},
+    {"Enabled", true},
+    {"HasController", true},
+    {"HasStepControls", true},
+    {"HasVolumeControl", true},
+    {"Height", std::int64_t{540}},
+    {"Index", std::int64_t{-2147483648LL}},
+    {"InitialParent", std::string()},
+    {"Left", std::int64_t{0}},
+    {"LockBottom", false},
+    {"LockLeft", true},
+    {"LockRight", false},
+    {"LockTop", true},
+    {"Name", std::string("MoviePlayer1")},
+    {"RepeatInReverse", false},
+    {"TabIndex", std::int64_t{0}},
+    {"TabPanelIndex", std::int64_t{0}},
+    {"TabStop", true},
+    {"Tooltip", std::string()},
+    {"Top", std::int64_t{0}},
+    {"Transparent", false},
+    {"Visible", true},
+    {"Width", std::int64_t{960}},
+    {"PanelIndex", std::int64_t{0}},
+    {"_mIndex", std::int64_t{0}},
+    {"_mInitialParent", std::string()},
+    {"_mName", std::string()},
+    {"_mPanelIndex", std::int64_t{0}},
+    {"AllowTabStop", false},
+    {"PlayerType", std::int64_t{0}},
+    {"Position", 0.0},
+    {"Volume", std::int64_t{0}},
+};
+
+} // namespace
+
+const fw::ClassRecord& WinStart::Lookup_() {
+    return fw::ClassRegistry::the().define(
+        "WinStart.WinStart", &fw::DesktopWindow::Lookup_(), [](fw::ClassRecord& record) {
+            record.create = [] { return std::make_shared<WinStart>(); };
+            DescribeWindowClass(
+                record,
+                {
+                    {"Layout", "()", fw::method(&WinStart::Layout), {}},
+                    {"CreateControls", "()", fw::method(&WinStart::CreateControls), {}},
+                    {"_CreateControls0", "()", fw::method(&WinStart::CreateControls0_), {{"Hidden", ""}}},
+                    {"MoviePlayer1", "() As DesktopMoviePlayer", fw::method(&WinStart::MoviePlayer1), {}},
+                    {"VideoTimer", "() As Timer", fw::method(&WinStart::VideoTimer), {}},
+                    {"MoviePlayer1_MovieStopped",
+                     "(DesktopMoviePlayer)",
+                     fw::method(&WinStart::MoviePlayer1_MovieStopped),
+                     {}},
+                    {"VideoTimer_Action", "(Timer)", fw::method(&WinStart::VideoTimer_Action), {}},
+                    {"Event_Opening", "()", fw::method(&WinStart::Event_Opening), {}},
+                    {"IsEventImplemented",
+                     "(String) As Boolean",
+                     fw::method(&WinStart::IsEventImplemented),
+                     {}},
+                },
+                false);
+        });
+}
+
+void WinStart::Layout() {
+    auto white = New_<fw::ColorGroup>();
+    white->SetFromUInt64(0xFFFFFF);
+    BackgroundColor(white);
+    fw::SetProperties_(*this, kWindowProperties);
+}
+
+void WinStart::CreateControls() {
+    CreateControls0_();
+}
+
+void WinStart::CreateControls0_() {
+    CreateControl(*this, ControlStep<fw::DesktopMoviePlayer>{
+                             "MoviePlayer1",
+                             [](fw::DesktopWindow&, fw::DesktopMoviePlayer& player) {
+                                 player.Movie(PellowickIntroVideo());
+                             },
+                             kMoviePlayerProperties, "MovieStopped", "MoviePlayer1_MovieStopped"});
+    CreateControl(*this,
+                  ControlStep<_wrapper_VideoTimer, fw::Timer>{
+                      "VideoTimer",
+                      {},
+                      {{"Enabled", true}, {"Period", std::int64_t{11000}}, {"RunMode", std::int64_t{1}}},
+                      "Action",
+                      "VideoTimer_Action"});
+}
+
+std::shared_ptr<fw::DesktopMoviePlayer> WinStart::MoviePlayer1() const {
+    return fw::RuntimeCheckCast<fw::DesktopMoviePlayer>(ControlByName_("MoviePlayer1"));
+}
+
+std::shared_ptr<fw::Timer> WinStart::VideoTimer() const {
+    return fw::RuntimeCheckCast<fw::Timer>(ControlByName_("VideoTimer"));
+}
+
+void WinStart::Event_Opening() {
+    fw::NotNil(MoviePlayer1())->Play();
+}
+
+// The hand-over; every report of a stopped movie runs it again.
+void WinStart::MoviePlayer1_MovieStopped(std::shared_ptr<fw::DesktopMoviePlayer>) {
+    fw::NotNil(implicit::WinStart())->Hide();
+    fw::NotNil(implicit::WinMain())->Show();
+}
+
+// The hand-over rests on the movie alone; this timer's firing changes nothing.
+void WinStart::VideoTimer_Action(std::shared_ptr<fw::Timer>) {}
+
+bool WinStart::IsEventImplemented(const std::string& event) const {
+    return fw::RuntimeIsEventHandled_(*this, "WinStart", event, true);
+}
+
+std::shared_ptr<::WinStart> implicit::WinStart() {
+    return fw::ImplicitInstance<::WinStart>();
+}

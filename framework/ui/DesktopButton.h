@@ -18,6 +18,7 @@ public:
 protected:
     platform::ControlKind kind() const override { return platform::ControlKind::Button; }
     bool isDesignProperty(const std::string& name) const override;
+    bool hasEvent(const std::string& event) const override;
     void pressed() override;
 };
 

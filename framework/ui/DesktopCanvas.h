@@ -23,6 +23,7 @@ public:
 protected:
     platform::ControlKind kind() const override { return platform::ControlKind::Canvas; }
     bool isDesignProperty(const std::string& name) const override;
+    bool hasEvent(const std::string& event) const override;
     void mouseDown(int x, int y) override;
 
 private:

@@ -28,6 +28,7 @@ public:
 protected:
     platform::ControlKind kind() const override { return platform::ControlKind::MoviePlayer; }
     bool isDesignProperty(const std::string& name) const override;
+    bool hasEvent(const std::string& event) const override;
     void movieStopped() override;
 
 private:

@@ -45,6 +45,8 @@ public:
 
     // Called by the window that registers the control.
     void attach(const std::shared_ptr<DesktopWindow>& window, const std::string& name);
+    // Called by the window when it closes: the native widget goes, the control's state stays.
+    void detach();
     bool bindEvent(const std::string& event, Handler handler) override;
 
     bool setStoredProperty(const std::string& name, const Variant& value) override;

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,7 +78,8 @@ public:
     bool setStoredProperty(const std::string& name, const Variant& value) override;
     void storedPropertiesApplied() override;
 
-    platform::NativeWindow& native() const { return *native_; }
+    // The native window; NilObjectException before Constructor and after the window closed.
+    platform::NativeWindow& native() const;
 
 protected:
     // Raises a window event through the class record's event table; false when unhandled.
@@ -87,6 +89,12 @@ private:
     void closeRequested() override;
     void pushState();
     void closeNow();
+    // Unregisters the window and drops its native side, without raising Closing.
+    void discard();
+    void applyMenuBar();
+    std::shared_ptr<DesktopWindow> self();
+    std::string whereFor(const std::string& event) const;
+    friend void DiscardLiveWindows_();
 
     platform::WindowState state_;
     std::unique_ptr<platform::NativeWindow> native_;
@@ -94,6 +102,8 @@ private:
     std::shared_ptr<ColorGroup> backgroundColor_;
     bool hasBackgroundColor_ = false;
     bool closed_ = false;
+    bool closing_ = false; // Closing is being raised; a Close() from its handler does nothing
+    std::optional<platform::MenuSpec> menuSpec_; // the native window keeps a pointer to it
     std::map<std::string, Variant> designProperties_;
     std::vector<std::shared_ptr<Object>> controls_;
     std::map<std::string, std::shared_ptr<Object>> controlsByName_;

@@ -53,7 +53,6 @@ private:
     int period_ = 1000;
     RunModes runMode_ = RunModes::Multiple;
     bool enabled_ = true;
-    bool applyingStoredProperties_ = false;
     std::unique_ptr<platform::NativeTimer> native_;
     Handler action_;
     std::vector<std::weak_ptr<ActionNotificationReceiver>> receivers_;

@@ -73,6 +73,18 @@ const fw::StoredProperties kMoviePlayerProperties = {
     {"Volume", std::int64_t{0}},
 };
 
+// A missing movie file must not keep the program from starting with nothing on screen: the
+// failure is reported and the player left empty, and an empty player reports MovieStopped when
+// asked to play, so the intro still hands over.
+std::shared_ptr<fw::Movie> introMovie() {
+    try {
+        return PellowickIntroVideo();
+    } catch (const fw::RuntimeException& failure) {
+        fw::UnhandledException_(failure, "WinStart._CreateControls0");
+        return nullptr;
+    }
+}
+
 } // namespace
 
 const fw::ClassRecord& WinStart::Lookup_() {
@@ -116,9 +128,7 @@ void WinStart::CreateControls() {
 void WinStart::CreateControls0_() {
     CreateControl(*this, ControlStep<fw::DesktopMoviePlayer>{
                              "MoviePlayer1",
-                             [](fw::DesktopWindow&, fw::DesktopMoviePlayer& player) {
-                                 player.Movie(PellowickIntroVideo());
-                             },
+                             [](fw::DesktopWindow&, fw::DesktopMoviePlayer& player) { player.Movie(introMovie()); },
                              kMoviePlayerProperties, "MovieStopped", "MoviePlayer1_MovieStopped"});
     CreateControl(*this,
                   ControlStep<_wrapper_VideoTimer, fw::Timer>{

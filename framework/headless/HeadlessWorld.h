@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fw::headless {
+
+class HeadlessTimer;
+class HeadlessWindow;
+
+// What the headless platform and its native objects share. Both hold it, so at process exit
+// either may go first.
+struct HeadlessWorld {
+    std::int64_t now = 0; // the virtual clock, in milliseconds
+    std::uint64_t nextSequence = 0;
+    std::vector<HeadlessTimer*> timers;
+    std::vector<HeadlessWindow*> windows; // live native windows, in creation order
+    std::deque<std::function<void()>> tasks;
+    std::vector<std::string> log; // every recorded side effect, in order
+};
+
+} // namespace fw::headless

@@ -1,0 +1,92 @@
+#include "media/FolderItem.h"
+
+#include "media/Movie.h"
+#include "media/Sound.h"
+#include "platform/Platform.h"
+#include "runtime/ClassRecord.h"
+#include "runtime/MethodAdapter.h"
+#include "runtime/PropertyAdapter.h"
+
+#include <system_error>
+
+namespace fw {
+
+namespace fs = std::filesystem;
+
+const ClassRecord& FolderItem::Lookup_() {
+    static const ClassRecord& record =
+        ClassRegistry::the().define("FolderItem", &Object::Lookup_(), [](ClassRecord& r) {
+            r.methods = {
+                {"Child", "(String, Boolean) As FolderItem", method(&FolderItem::Child), {}},
+                {"OpenAsSound", "() As Sound", method(&FolderItem::OpenAsSound), {}},
+                {"OpenAsMovie", "() As Movie", method(&FolderItem::OpenAsMovie), {}},
+            };
+            r.properties = {
+                DescribeReadOnly("Name", "String", &FolderItem::Name),
+                DescribeReadOnly("Exists", "Boolean", &FolderItem::Exists),
+                DescribeReadOnly("IsFolder", "Boolean", &FolderItem::IsFolder),
+                DescribeReadOnly("Parent", "FolderItem", &FolderItem::Parent),
+            };
+        });
+    return record;
+}
+
+bool FolderItem::Exists() const {
+    std::error_code error;
+    return fs::exists(path_, error);
+}
+
+bool FolderItem::IsFolder() const {
+    std::error_code error;
+    return fs::is_directory(path_, error);
+}
+
+std::shared_ptr<FolderItem> FolderItem::Parent() const {
+    fs::path path = path_.lexically_normal();
+    if (!path.has_filename() && path.has_relative_path())
+        path = path.parent_path(); // "folder/" names the folder itself
+    if (!path.has_relative_path())
+        return nullptr; // the root, or nothing at all
+    fs::path parent = path.parent_path();
+    if (parent.empty())
+        return nullptr;
+    return std::make_shared<FolderItem>(parent);
+}
+
+std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name, bool followAlias) const {
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos || !IsFolder())
+        return nullptr;
+    fs::path child = path_ / name;
+    std::error_code error;
+    if (!followAlias) {
+        if (!fs::exists(fs::symlink_status(child, error)))
+            return nullptr;
+        return std::make_shared<FolderItem>(child);
+    }
+    // Following an alias: the item is where the link leads; a link that leads nowhere is nothing.
+    if (!fs::exists(fs::status(child, error)))
+        return nullptr;
+    if (!fs::is_symlink(fs::symlink_status(child, error)))
+        return std::make_shared<FolderItem>(child);
+    fs::path target = fs::canonical(child, error);
+    if (error)
+        return nullptr;
+    return std::make_shared<FolderItem>(target);
+}
+
+std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
+    auto native = platform::Platform::the().openSound(path_);
+    return native ? std::make_shared<Sound>(path_, std::move(native)) : nullptr;
+}
+
+std::shared_ptr<Movie> FolderItem::OpenAsMovie() const {
+    auto native = platform::Platform::the().openMovie(path_);
+    return native ? std::make_shared<Movie>(std::move(native)) : nullptr;
+}
+
+std::shared_ptr<FolderItem> ExecutableFile() {
+    fs::path path = platform::Platform::the().executablePath();
+    return path.empty() ? nullptr : std::make_shared<FolderItem>(path);
+}
+
+} // namespace fw

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/NativeControl.h"
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+namespace fw::qt {
+
+// Turns the framework's fonts into the desktop's. Sizes are taken as pixels, the unit the
+// fixed control rectangles were laid out in.
+class FontMapper {
+public:
+    static QFont map(const platform::Font& font);
+    // `font`, made smaller if needed so that `text` fits `box` when drawn with `flags`.
+    static QFont fitted(QFont font, const QString& text, QSize box, int flags);
+    // The installed family that stands in for `name`.
+    static QString family(const std::string& name);
+};
+
+} // namespace fw::qt

@@ -1,0 +1,64 @@
+#include "qt/LabelWidget.h"
+
+#include "qt/FontMapper.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace fw::qt {
+
+namespace {
+
+Qt::Alignment alignmentFor(platform::Alignment alignment, bool multiline) {
+    // A paragraph reads from the top; a single line sits in the middle of its box.
+    const Qt::Alignment vertical = multiline ? Qt::AlignTop : Qt::AlignVCenter;
+    switch (alignment) {
+    case platform::Alignment::Center:
+        return Qt::AlignHCenter | vertical;
+    case platform::Alignment::Right:
+        return Qt::AlignRight | vertical;
+    case platform::Alignment::Default:
+    case platform::Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | vertical;
+}
+
+} // namespace
+
+LabelWidget::LabelWidget(platform::ControlEvents& events, QWidget* parent)
+    : QLabel(parent), ControlView(events) {
+    setTextFormat(Qt::PlainText);
+}
+
+QString LabelWidget::displayText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void LabelWidget::apply(const platform::ControlState& state) {
+    const QString shown = displayText(state.text);
+    const Qt::Alignment alignment = alignmentFor(state.alignment, state.multiline);
+    setWordWrap(state.multiline);
+    setAlignment(alignment);
+    const int flags = static_cast<int>(alignment) | (state.multiline ? Qt::TextWordWrap : 0);
+    setFont(FontMapper::fitted(FontMapper::map(state.font), shown, size(), flags));
+    // Only the text colour is set; every other role follows the desktop.
+    QPalette colours;
+    if (state.hasTextColor)
+        colours.setColor(QPalette::WindowText,
+                         QColor(state.textColor.red, state.textColor.green, state.textColor.blue));
+    setPalette(colours);
+    if (shown != text())
+        setText(shown);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    report("a label's MouseDown", [at](auto& e) { e.mouseDown(at.x(), at.y()); });
+    event->accept();
+}
+
+} // namespace fw::qt

@@ -1,0 +1,156 @@
+#include "qt/MoviePlayerWidget.h"
+
+#include "qt/AudioOutputs.h"
+#include "qt/MovieControllerBar.h"
+#include "qt/QtMovie.h"
+
+#include <QAudioOutput>
+#include <QMediaMetaData>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVideoWidget>
+#include <algorithm>
+#include <cstdio>
+
+namespace fw::qt {
+
+namespace {
+constexpr double defaultFrameRate = 25.0;
+} // namespace
+
+MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* parent)
+    : QWidget(parent), ControlView(events), layout_(new QVBoxLayout(this)),
+      controller_(new MovieControllerBar(this)) {
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addStretch(1); // the video's place until it is made
+    layout_->addWidget(controller_);
+    controller_->hide();
+    connect(controller_, &MovieControllerBar::playPauseClicked, this, &MoviePlayerWidget::togglePlayPause);
+    connect(controller_, &MovieControllerBar::stepBackClicked, this, [this] { step(-1); });
+    connect(controller_, &MovieControllerBar::stepForwardClicked, this, [this] { step(1); });
+    connect(controller_, &MovieControllerBar::volumeChanged, this, [this](float volume) {
+        if (audio_)
+            audio_->setVolume(volume);
+    });
+}
+
+MoviePlayerWidget::~MoviePlayerWidget() {
+    // The player dies with the children, after this part of the object: it must not call back.
+    if (player_)
+        player_->disconnect(this);
+}
+
+void MoviePlayerWidget::apply(const platform::ControlState& state) {
+    auto movie = std::dynamic_pointer_cast<QtMovie>(state.movie);
+    if (movie != movie_) {
+        movie_ = std::move(movie);
+        sourceIsMovie_ = false;
+        if (player_)
+            player_->stop();
+    }
+    controller_->setVisible(state.hasController);
+    controller_->showStepControls(state.hasStepControls);
+    controller_->showVolumeControl(state.hasVolumeControl);
+}
+
+void MoviePlayerWidget::play() {
+    awaitingStop_ = true;
+    // Started from the event loop, so that the window is on screen before the pipeline is built.
+    QTimer::singleShot(0, this, &MoviePlayerWidget::startPlayback);
+}
+
+void MoviePlayerWidget::startPlayback() {
+    if (!movie_) {
+        awaitingStop_ = true;
+        stopped();
+        return;
+    }
+    ensurePlayer();
+    if (!sourceIsMovie_) {
+        player_->setSource(QUrl::fromLocalFile(QString::fromStdString(movie_->file().string())));
+        sourceIsMovie_ = true;
+    }
+    if (player_->playbackState() == QMediaPlayer::PlayingState)
+        return;
+    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia)
+        player_->setPosition(0);
+    player_->play();
+}
+
+void MoviePlayerWidget::ensurePlayer() {
+    if (player_)
+        return;
+    video_ = new QVideoWidget(this);
+    delete layout_->takeAt(0); // the stretch that kept the video's place
+    layout_->insertWidget(0, video_, 1);
+    player_ = new QMediaPlayer(this);
+    player_->setVideoOutput(video_);
+    audio_ = AudioOutputs::create(player_);
+    if (audio_) {
+        audio_->setVolume(controller_->volume());
+        player_->setAudioOutput(audio_);
+    }
+    connect(player_, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error error, const QString& reason) {
+                if (error != QMediaPlayer::NoError)
+                    failed(reason);
+            });
+    connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::InvalidMedia)
+            failed(player_->errorString());
+        else if (status == QMediaPlayer::EndOfMedia)
+            stopped();
+    });
+    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+        controller_->setPlaying(state == QMediaPlayer::PlayingState);
+        if (state == QMediaPlayer::StoppedState)
+            stopped();
+    });
+}
+
+void MoviePlayerWidget::togglePlayPause() {
+    if (player_ && player_->playbackState() == QMediaPlayer::PlayingState) {
+        player_->pause();
+        return;
+    }
+    awaitingStop_ = true;
+    startPlayback();
+}
+
+void MoviePlayerWidget::step(int frames) {
+    if (!player_)
+        return;
+    const double rate = player_->metaData().value(QMediaMetaData::VideoFrameRate).toDouble();
+    const auto frameMs = static_cast<qint64>(1000.0 / (rate > 0 ? rate : defaultFrameRate));
+    player_->pause();
+    player_->setPosition(std::clamp(player_->position() + frames * frameMs, qint64{0}, player_->duration()));
+}
+
+void MoviePlayerWidget::failed(const QString& reason) {
+    if (!awaitingStop_)
+        return;
+    const QString why = reason.isEmpty() ? QStringLiteral("cannot decode it") : reason;
+    std::fprintf(stderr, "kelvory: cannot play %s: %s\n", movie_ ? movie_->file().c_str() : "the movie",
+                 qPrintable(why));
+    stopped();
+}
+
+void MoviePlayerWidget::stopped() {
+    if (!awaitingStop_)
+        return;
+    awaitingStop_ = false;
+    report("a movie player's MovieStopped", [](auto& e) { e.movieStopped(); });
+}
+
+void MoviePlayerWidget::paintEvent(QPaintEvent*) {
+    // A movie screen is dark before and between frames.
+    QRect screen = rect();
+    if (controller_->isVisible())
+        screen.setBottom(controller_->geometry().top() - 1);
+    QPainter(this).fillRect(screen, Qt::black);
+}
+
+} // namespace fw::qt

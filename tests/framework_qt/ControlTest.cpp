@@ -1,0 +1,202 @@
+#include "QtBackendTest.h"
+#include "qt/FontMapper.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace fw::qt::test {
+namespace {
+
+using platform::ControlKind;
+
+class ControlTest : public QtBackendTest {
+protected:
+    void SetUp() override {
+        QtBackendTest::SetUp();
+        state_ = windowState(675, 552);
+        window = makeWindow(state_);
+    }
+    std::unique_ptr<platform::NativeControl> make(ControlKind kind, const platform::ControlState& state,
+                                                  RecordingControlEvents& events) {
+        auto control = window->createControl(kind, events);
+        control->update(state);
+        return control;
+    }
+    void show() { showActive(*window, state_); }
+
+    std::unique_ptr<platform::NativeWindow> window;
+    RecordingControlEvents events;
+
+private:
+    platform::WindowState state_;
+};
+
+platform::ControlState rateMe() {
+    auto state = platform::ControlState{};
+    state.name = "btn_RateMe";
+    state.frame = {268, 374, 110, 43};
+    state.text = "Rate Me";
+    state.font = {"System", 16, true, false, false};
+    return state;
+}
+
+TEST_F(ControlTest, AButtonSitsAtItsFrameAndARealClickIsReportedAsPressed) {
+    auto button = make(ControlKind::Button, rateMe(), events);
+    show();
+    auto* widget = contentArea(*window)->findChild<QPushButton*>("btn_RateMe");
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget, widgetOf(*button));
+    EXPECT_EQ(widget->geometry(), QRect(268, 374, 110, 43));
+    EXPECT_EQ(widget->text(), "Rate Me");
+    EXPECT_EQ(widget->accessibleName(), "Rate Me");
+    EXPECT_TRUE(widget->isVisible());
+
+    QTest::mouseClick(widget, Qt::LeftButton);
+    EXPECT_EQ(events.presses, 1);
+}
+
+TEST_F(ControlTest, ADisabledButtonReportsNothing) {
+    auto state = rateMe();
+    state.enabled = false;
+    auto button = make(ControlKind::Button, state, events);
+    show();
+    QTest::mouseClick(widgetOf(*button), Qt::LeftButton);
+    EXPECT_EQ(events.presses, 0);
+}
+
+TEST_F(ControlTest, TheCoreMayDropAButtonWhileItHandlesItsPress) {
+    auto button = make(ControlKind::Button, rateMe(), events);
+    show();
+    QPointer<QWidget> widget = widgetOf(*button);
+    events.onPressed = [&] { button.reset(); };
+    QTest::mouseClick(widget, Qt::LeftButton);
+    EXPECT_EQ(events.presses, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return widget.isNull(); }, 5000));
+}
+
+TEST_F(ControlTest, SystemFontIsTheDesktopsUiFontAtThePixelSizeAsked) {
+    auto button = make(ControlKind::Button, rateMe(), events);
+    const QFont font = widgetOf(*button)->font();
+    EXPECT_EQ(font.family(), QApplication::font().family());
+    EXPECT_EQ(font.pixelSize(), 16);
+    EXPECT_TRUE(font.bold());
+
+    auto state = rateMe();
+    state.font.size = 0;
+    state.font.bold = false;
+    button->update(state);
+    EXPECT_EQ(widgetOf(*button)->font().pointSizeF(), QApplication::font().pointSizeF());
+    EXPECT_FALSE(widgetOf(*button)->font().bold());
+}
+
+TEST_F(ControlTest, MissingFontsMapToFreeStandIns) {
+    EXPECT_EQ(FontMapper::family("verdena"), "DejaVu Sans");
+    EXPECT_EQ(FontMapper::family("System"), QApplication::font().family());
+    if (!QFontDatabase::hasFamily("Z003"))
+        GTEST_SKIP() << "URW fonts are not installed";
+    EXPECT_EQ(FontMapper::family("Apple Chancery"), "Z003");
+}
+
+TEST_F(ControlTest, ALabelShowsCrSeparatedLinesWithItsColourAndAlignment) {
+    auto state = controlState("lbl_credits", {153, 188, 523, 281});
+    state.text = "Thank you\r\rSecond paragraph";
+    state.multiline = true;
+    state.alignment = platform::Alignment::Center;
+    state.hasTextColor = true;
+    state.textColor = {14, 0, 247};
+    auto label = make(ControlKind::Label, state, events);
+    auto* widget = qobject_cast<QLabel*>(widgetOf(*label));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->text(), "Thank you\n\nSecond paragraph");
+    EXPECT_EQ(widget->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(widget->wordWrap());
+    EXPECT_TRUE(widget->alignment().testFlag(Qt::AlignHCenter));
+    EXPECT_EQ(widget->palette().color(QPalette::WindowText), QColor(14, 0, 247));
+    EXPECT_EQ(widget->accessibleName(), "Thank you Second paragraph");
+}
+
+TEST_F(ControlTest, ALabelWithOnlyABlankIsNamedForScreenReadersByItsName) {
+    auto state = controlState("lbl_result", {17, 329, 616, 33});
+    state.text = " ";
+    auto label = make(ControlKind::Label, state, events);
+    EXPECT_EQ(qobject_cast<QLabel*>(widgetOf(*label))->text(), " ");
+    EXPECT_EQ(widgetOf(*label)->accessibleName(), "lbl_result");
+}
+
+TEST_F(ControlTest, ALabelsTextIsMadeSmallerUntilItFitsItsBox) {
+    auto state = controlState("lbl_small", {0, 0, 120, 40});
+    state.text = "A text far too long to stand in this small box at the size asked for it";
+    state.multiline = true;
+    state.font = {"System", 20, true, true, false};
+    auto label = make(ControlKind::Label, state, events);
+    const QFont font = widgetOf(*label)->font();
+    EXPECT_LT(font.pixelSize(), 20);
+    const QRect needed = QFontMetrics(font).boundingRect(
+        QRect(0, 0, 120, 40), Qt::AlignLeft | Qt::TextWordWrap, state.text.c_str());
+    EXPECT_LE(needed.height(), 40);
+}
+
+TEST_F(ControlTest, APressOnALabelReportsWhereItWas) {
+    auto state = controlState("lbl_Copyright", {17, 485, 434, 20});
+    state.text = "Copyright";
+    auto label = make(ControlKind::Label, state, events);
+    show();
+    QTest::mouseClick(widgetOf(*label), Qt::LeftButton, {}, QPoint(30, 7));
+    ASSERT_EQ(events.mouseDowns.size(), 1u);
+    EXPECT_EQ(events.mouseDowns.front(), std::make_pair(30, 7));
+}
+
+TEST_F(ControlTest, TabOrderFollowsTabIndexNotCreationOrder) {
+    RecordingControlEvents more;
+    auto visit = rateMe();
+    visit.name = "visit";
+    visit.frame = {275, 512, 134, 20};
+    visit.tabIndex = 2;
+    auto exit = rateMe();
+    exit.name = "exit";
+    exit.frame = {375, 565, 80, 20};
+    exit.tabIndex = 0;
+    auto contact = rateMe();
+    contact.name = "contact";
+    contact.frame = {421, 512, 134, 20};
+    contact.tabIndex = 1;
+    auto a = make(ControlKind::Button, visit, events);
+    auto b = make(ControlKind::Button, exit, more);
+    auto c = make(ControlKind::Button, contact, more);
+    show();
+    widgetOf(*b)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widgetOf(*c));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), widgetOf(*a));
+
+    contact.tabStop = false;
+    c->update(contact);
+    EXPECT_EQ(widgetOf(*c)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(ControlTest, AnInvisibleControlIsHiddenAndADroppedOneIsGone) {
+    auto state = rateMe();
+    state.visible = false;
+    auto button = make(ControlKind::Button, state, events);
+    show();
+    QPointer<QWidget> widget = widgetOf(*button);
+    EXPECT_FALSE(widget->isVisible());
+    button.reset();
+    EXPECT_TRUE(widget.isNull());
+}
+
+TEST_F(ControlTest, AControlOutlivingItsWindowIgnoresUpdates) {
+    auto button = make(ControlKind::Button, rateMe(), events);
+    window.reset();
+    EXPECT_EQ(widgetOf(*button), nullptr);
+    button->update(rateMe());
+    button->play();
+}
+
+} // namespace
+} // namespace fw::qt::test

@@ -1,0 +1,221 @@
+#include "QtBackendTest.h"
+#include "qt/QtPicture.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QImage>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QTest>
+#include <cstdint>
+
+namespace fw::qt::test {
+namespace {
+
+using MediaTest = QtBackendTest;
+
+// A second of a 440 Hz tone, as 8-bit mono PCM.
+std::string toneWav() {
+    constexpr std::uint32_t rate = 8000;
+    std::string samples;
+    for (std::uint32_t i = 0; i < rate; ++i)
+        samples += static_cast<char>((i * 440 * 2 / rate) % 2 ? 0xC0 : 0x40);
+    auto le32 = [](std::uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 24)};
+    };
+    auto le16 = [](std::uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; };
+    return "RIFF" + le32(36 + rate) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
+           le32(rate) + le16(1) + le16(8) + "data" + le32(rate) + samples;
+}
+
+// Black stripe half a point wide at x 10: sharp only when drawn at the screen's own resolution.
+const char* stripeSvg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20" viewBox="0 0 40 20">
+<rect x="0" y="0" width="40" height="20" fill="white"/><rect x="10" y="0" width="0.5" height="20" fill="black"/></svg>)";
+
+bool audioDevicePresent() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+TEST_F(MediaTest, OnlyReadableAudioFilesOpenAsSounds) {
+    const auto dir = scratchDir();
+    writeFile(dir / "empty.mp3", "");
+    writeFile(dir / "text.mp3", "this is no sound at all");
+    writeFile(dir / "tone.wav", toneWav());
+    writeFile(dir / "tagged.mp3", std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + "frames");
+    EXPECT_EQ(platform().openSound(dir / "missing.mp3"), nullptr);
+    EXPECT_EQ(platform().openSound(dir / "empty.mp3"), nullptr);
+    EXPECT_EQ(platform().openSound(dir / "text.mp3"), nullptr);
+    EXPECT_EQ(platform().openSound(dir), nullptr);
+    EXPECT_NE(platform().openSound(dir / "tone.wav"), nullptr);
+    EXPECT_NE(platform().openSound(dir / "tagged.mp3"), nullptr);
+}
+
+TEST_F(MediaTest, TheProgramsOwnSoundsOpen) {
+    const std::filesystem::path sound = KELVORY_SOURCE_DIR "/media/files/nice.mp3";
+    if (!std::filesystem::exists(sound))
+        GTEST_SKIP() << "no media files yet";
+    EXPECT_NE(platform().openSound(sound), nullptr);
+}
+
+TEST_F(MediaTest, OnlyMp4FilesOpenAsMovies) {
+    const auto dir = scratchDir();
+    writeFile(dir / "clip.mp4", std::string("\x00\x00\x00\x18", 4) + "ftypisom" + std::string(12, '\0'));
+    writeFile(dir / "tone.wav", toneWav());
+    writeFile(dir / "empty.mp4", "");
+    const auto movie = platform().openMovie(dir / "clip.mp4");
+    ASSERT_NE(movie, nullptr);
+    EXPECT_EQ(movie->file(), dir / "clip.mp4");
+    EXPECT_EQ(platform().openMovie(dir / "tone.wav"), nullptr);
+    EXPECT_EQ(platform().openMovie(dir / "empty.mp4"), nullptr);
+    EXPECT_EQ(platform().openMovie(dir / "missing.mp4"), nullptr);
+}
+
+TEST_F(MediaTest, OpeningASoundBuildsNoMediaPipeline) {
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav());
+    const auto sound = platform().openSound(dir / "tone.wav");
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(QApplication::instance()->findChildren<QMediaPlayer*>().isEmpty());
+}
+
+TEST_F(MediaTest, PlayingSoundsSaysAtMostOneLine) {
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav());
+    const auto sound = platform().openSound(dir / "tone.wav");
+    ASSERT_NE(sound, nullptr);
+    ::testing::internal::CaptureStderr();
+    sound->play();
+    QTest::qWait(200);
+    sound->play(); // restarts
+    QTest::qWait(200);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    std::size_t lines = 0;
+    for (std::size_t at = err.find("kelvory:"); at != std::string::npos; at = err.find("kelvory:", at + 1))
+        ++lines;
+    EXPECT_LE(lines, 1u) << err;
+    if (audioDevicePresent()) {
+        EXPECT_EQ(lines, 0u) << err;
+    }
+}
+
+TEST_F(MediaTest, ASoundThatDoesNotDecodeSaysSoOnce) {
+    if (!audioDevicePresent())
+        GTEST_SKIP() << "no audio device: sounds are not decoded at all";
+    const auto dir = scratchDir();
+    writeFile(dir / "broken.mp3",
+              std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(3000, '\x5a'));
+    const auto sound = platform().openSound(dir / "broken.mp3");
+    ASSERT_NE(sound, nullptr);
+    ::testing::internal::CaptureStderr();
+    sound->play();
+    QTest::qWait(3000);
+    sound->play();
+    QTest::qWait(500);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    const std::string line = "kelvory: cannot play " + (dir / "broken.mp3").string() + ": ";
+    ASSERT_NE(err.find(line), std::string::npos) << err;
+    EXPECT_EQ(err.find(line), err.rfind(line)) << err;
+}
+
+TEST_F(MediaTest, PicturesOpenAtTheirOwnSize) {
+    const auto dir = scratchDir();
+    writeFile(dir / "stripe.svg", stripeSvg);
+    writeFile(dir / "broken.svg", "<svg this is not");
+    QImage image(30, 12, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString((dir / "red.png").string())));
+    writeFile(dir / "fake.png", "not a png");
+
+    const auto svg = platform().openPicture(dir / "stripe.svg");
+    ASSERT_NE(svg, nullptr);
+    EXPECT_EQ(svg->width(), 40);
+    EXPECT_EQ(svg->height(), 20);
+    const auto png = platform().openPicture(dir / "red.png");
+    ASSERT_NE(png, nullptr);
+    EXPECT_EQ(png->width(), 30);
+    EXPECT_EQ(png->height(), 12);
+    EXPECT_EQ(platform().openPicture(dir / "broken.svg"), nullptr);
+    EXPECT_EQ(platform().openPicture(dir / "fake.png"), nullptr);
+    EXPECT_EQ(platform().openPicture(dir / "missing.svg"), nullptr);
+}
+
+void expectSharpStripe(const QImage& image) {
+    // At twice the resolution the half-point stripe is exactly device pixel 20.
+    const int y = image.height() / 2;
+    EXPECT_EQ(image.pixelColor(19, y), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(20, y), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(21, y), QColor(Qt::white));
+}
+
+TEST_F(MediaTest, AnSvgIsDrawnAtTheDevicesResolution) {
+    const auto dir = scratchDir();
+    writeFile(dir / "stripe.svg", stripeSvg);
+    const auto picture = QtPicture::open(dir / "stripe.svg");
+    ASSERT_NE(picture, nullptr);
+    const QPixmap pixmap = picture->render(QSize(40, 20), 2.0);
+    EXPECT_EQ(pixmap.size(), QSize(80, 40));
+    EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
+    expectSharpStripe(pixmap.toImage());
+}
+
+class CanvasTest : public QtBackendTest {
+protected:
+    std::unique_ptr<platform::NativeControl>
+    canvasWith(const std::shared_ptr<platform::NativePicture>& picture) {
+        auto canvas = window->createControl(platform::ControlKind::Canvas, events);
+        auto state = controlState("Canvas1", {0, 0, 40, 20});
+        state.picture = picture;
+        canvas->update(state);
+        showActive(*window, windowState(100, 60));
+        return canvas;
+    }
+    std::unique_ptr<platform::NativeWindow> window = nullptr;
+    RecordingControlEvents events;
+};
+
+class CrispCanvasTest : public CanvasTest {
+protected:
+    void SetUp() override {
+        if (!QApplication::instance())
+            qputenv("QT_SCALE_FACTOR", "2");
+        CanvasTest::SetUp();
+        window = platform().createWindow(windowEvents);
+    }
+};
+
+TEST_F(CrispCanvasTest, ACanvasShowsItsPictureSharplyOnAHiDpiScreen) {
+    const auto dir = scratchDir();
+    writeFile(dir / "stripe.svg", stripeSvg);
+    auto canvas = canvasWith(platform().openPicture(dir / "stripe.svg"));
+    QWidget* widget = widgetOf(*canvas);
+    if (widget->devicePixelRatioF() != 2.0)
+        GTEST_SKIP() << "the application was started at another scale in this process";
+    const QImage shot = widget->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(80, 40));
+    expectSharpStripe(shot);
+}
+
+class PlainCanvasTest : public CanvasTest {
+protected:
+    void SetUp() override {
+        CanvasTest::SetUp();
+        window = platform().createWindow(windowEvents);
+    }
+};
+
+TEST_F(PlainCanvasTest, ACanvasWithoutPictureShowsTheWindowBackground) {
+    auto canvas = canvasWith(nullptr);
+    const QImage shot = widgetOf(*canvas)->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QApplication::palette().color(QPalette::Window));
+}
+
+TEST_F(PlainCanvasTest, APressOnACanvasReportsWhereItWas) {
+    auto canvas = canvasWith(nullptr);
+    QTest::mouseClick(widgetOf(*canvas), Qt::LeftButton, {}, QPoint(12, 9));
+    ASSERT_EQ(events.mouseDowns.size(), 1u);
+    EXPECT_EQ(events.mouseDowns.front(), std::make_pair(12, 9));
+}
+
+} // namespace
+} // namespace fw::qt::test

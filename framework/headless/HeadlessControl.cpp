@@ -16,6 +16,8 @@ HeadlessControl::~HeadlessControl() {
 }
 
 void HeadlessControl::update(const platform::ControlState& state) {
+    if (world_->controlUpdateHook)
+        world_->controlUpdateHook(state);
     state_ = state;
     ++updates_;
 }

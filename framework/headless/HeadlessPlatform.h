@@ -84,8 +84,8 @@ public:
     // Live native windows, in creation order.
     std::vector<const HeadlessWindow*> windows() const;
     std::vector<const HeadlessWindow*> visibleWindows() const;
-    // The native side of a core object; std::logic_error when it has none (a control not on a
-    // window, a window not built or closed: NilObjectException).
+    // The native side of a core object. A window not yet built or already closed raises
+    // NilObjectException; a control not on a window (or whose window closed), std::logic_error.
     const HeadlessWindow& nativeOf(const DesktopWindow& window) const;
     const HeadlessControl& nativeOf(const DesktopUIControl& control) const;
     const platform::WindowState& stateOf(const DesktopWindow& window) const {
@@ -116,6 +116,10 @@ public:
     // --- media and services
     void setExecutablePath(std::filesystem::path path) { executablePath_ = std::move(path); }
     void onMessageBox(std::function<void(const std::string&)> hook) { messageBoxHook_ = std::move(hook); }
+    // Fault injection: `hook` sees each control state before it is shown and may throw.
+    void onControlUpdate(std::function<void(const platform::ControlState&)> hook) {
+        world_->controlUpdateHook = std::move(hook);
+    }
     // Every side effect in order: "sound R5.mp3", "movie PellowickIntroVideo.mp4",
     // "url https://...", "message <text>", "quit 0".
     const std::vector<std::string>& eventLog() const { return world_->log; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NativeControl.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -20,6 +22,9 @@ struct HeadlessWorld {
     std::vector<HeadlessWindow*> windows; // live native windows, in creation order
     std::deque<std::function<void()>> tasks;
     std::vector<std::string> log; // every recorded side effect, in order
+    // Sees every state pushed to a control before it is shown; throwing from it makes the
+    // platform fail that update, as a real toolkit might.
+    std::function<void(const platform::ControlState&)> controlUpdateHook;
 };
 
 } // namespace fw::headless

@@ -13,7 +13,7 @@ namespace {
 
 using platform::ControlKind;
 
-class ControlTest : public QtBackendTest {
+class QtControlTest : public QtBackendTest {
 protected:
     void SetUp() override {
         QtBackendTest::SetUp();
@@ -44,7 +44,7 @@ platform::ControlState rateMe() {
     return state;
 }
 
-TEST_F(ControlTest, AButtonSitsAtItsFrameAndARealClickIsReportedAsPressed) {
+TEST_F(QtControlTest, AButtonSitsAtItsFrameAndARealClickIsReportedAsPressed) {
     auto button = make(ControlKind::Button, rateMe(), events);
     show();
     auto* widget = contentArea(*window)->findChild<QPushButton*>("btn_RateMe");
@@ -59,7 +59,7 @@ TEST_F(ControlTest, AButtonSitsAtItsFrameAndARealClickIsReportedAsPressed) {
     EXPECT_EQ(events.presses, 1);
 }
 
-TEST_F(ControlTest, ADisabledButtonReportsNothing) {
+TEST_F(QtControlTest, ADisabledButtonReportsNothing) {
     auto state = rateMe();
     state.enabled = false;
     auto button = make(ControlKind::Button, state, events);
@@ -68,7 +68,7 @@ TEST_F(ControlTest, ADisabledButtonReportsNothing) {
     EXPECT_EQ(events.presses, 0);
 }
 
-TEST_F(ControlTest, TheCoreMayDropAButtonWhileItHandlesItsPress) {
+TEST_F(QtControlTest, TheCoreMayDropAButtonWhileItHandlesItsPress) {
     auto button = make(ControlKind::Button, rateMe(), events);
     show();
     QPointer<QWidget> widget = widgetOf(*button);
@@ -78,7 +78,7 @@ TEST_F(ControlTest, TheCoreMayDropAButtonWhileItHandlesItsPress) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return widget.isNull(); }, 5000));
 }
 
-TEST_F(ControlTest, SystemFontIsTheDesktopsUiFontAtThePixelSizeAsked) {
+TEST_F(QtControlTest, SystemFontIsTheDesktopsUiFontAtThePixelSizeAsked) {
     auto button = make(ControlKind::Button, rateMe(), events);
     const QFont font = widgetOf(*button)->font();
     EXPECT_EQ(font.family(), QApplication::font().family());
@@ -93,7 +93,7 @@ TEST_F(ControlTest, SystemFontIsTheDesktopsUiFontAtThePixelSizeAsked) {
     EXPECT_FALSE(widgetOf(*button)->font().bold());
 }
 
-TEST_F(ControlTest, MissingFontsMapToFreeStandIns) {
+TEST_F(QtControlTest, MissingFontsMapToFreeStandIns) {
     EXPECT_EQ(FontMapper::family("verdena"), "DejaVu Sans");
     EXPECT_EQ(FontMapper::family("System"), QApplication::font().family());
     if (!QFontDatabase::hasFamily("Z003"))
@@ -101,7 +101,7 @@ TEST_F(ControlTest, MissingFontsMapToFreeStandIns) {
     EXPECT_EQ(FontMapper::family("Apple Chancery"), "Z003");
 }
 
-TEST_F(ControlTest, ALabelShowsCrSeparatedLinesWithItsColourAndAlignment) {
+TEST_F(QtControlTest, ALabelShowsCrSeparatedLinesWithItsColourAndAlignment) {
     auto state = controlState("lbl_credits", {153, 188, 523, 281});
     state.text = "Thank you\r\rSecond paragraph";
     state.multiline = true;
@@ -119,7 +119,7 @@ TEST_F(ControlTest, ALabelShowsCrSeparatedLinesWithItsColourAndAlignment) {
     EXPECT_EQ(widget->accessibleName(), "Thank you Second paragraph");
 }
 
-TEST_F(ControlTest, ALabelWithOnlyABlankIsNamedForScreenReadersByItsName) {
+TEST_F(QtControlTest, ALabelWithOnlyABlankIsNamedForScreenReadersByItsName) {
     auto state = controlState("lbl_result", {17, 329, 616, 33});
     state.text = " ";
     auto label = make(ControlKind::Label, state, events);
@@ -127,7 +127,7 @@ TEST_F(ControlTest, ALabelWithOnlyABlankIsNamedForScreenReadersByItsName) {
     EXPECT_EQ(widgetOf(*label)->accessibleName(), "lbl_result");
 }
 
-TEST_F(ControlTest, ALabelsTextIsMadeSmallerUntilItFitsItsBox) {
+TEST_F(QtControlTest, ALabelsTextIsMadeSmallerUntilItFitsItsBox) {
     auto state = controlState("lbl_small", {0, 0, 120, 40});
     state.text = "A text far too long to stand in this small box at the size asked for it";
     state.multiline = true;
@@ -140,7 +140,7 @@ TEST_F(ControlTest, ALabelsTextIsMadeSmallerUntilItFitsItsBox) {
     EXPECT_LE(needed.height(), 40);
 }
 
-TEST_F(ControlTest, APressOnALabelReportsWhereItWas) {
+TEST_F(QtControlTest, APressOnALabelReportsWhereItWas) {
     auto state = controlState("lbl_Copyright", {17, 485, 434, 20});
     state.text = "Copyright";
     auto label = make(ControlKind::Label, state, events);
@@ -150,7 +150,7 @@ TEST_F(ControlTest, APressOnALabelReportsWhereItWas) {
     EXPECT_EQ(events.mouseDowns.front(), std::make_pair(30, 7));
 }
 
-TEST_F(ControlTest, TabOrderFollowsTabIndexNotCreationOrder) {
+TEST_F(QtControlTest, TabOrderFollowsTabIndexNotCreationOrder) {
     RecordingControlEvents more;
     auto visit = rateMe();
     visit.name = "visit";
@@ -179,7 +179,7 @@ TEST_F(ControlTest, TabOrderFollowsTabIndexNotCreationOrder) {
     EXPECT_EQ(widgetOf(*c)->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(ControlTest, AnInvisibleControlIsHiddenAndADroppedOneIsGone) {
+TEST_F(QtControlTest, AnInvisibleControlIsHiddenAndADroppedOneIsGone) {
     auto state = rateMe();
     state.visible = false;
     auto button = make(ControlKind::Button, state, events);
@@ -190,7 +190,7 @@ TEST_F(ControlTest, AnInvisibleControlIsHiddenAndADroppedOneIsGone) {
     EXPECT_TRUE(widget.isNull());
 }
 
-TEST_F(ControlTest, AControlOutlivingItsWindowIgnoresUpdates) {
+TEST_F(QtControlTest, AControlOutlivingItsWindowIgnoresUpdates) {
     auto button = make(ControlKind::Button, rateMe(), events);
     window.reset();
     EXPECT_EQ(widgetOf(*button), nullptr);

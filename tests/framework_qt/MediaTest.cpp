@@ -12,7 +12,7 @@
 namespace fw::qt::test {
 namespace {
 
-using MediaTest = QtBackendTest;
+using QtMediaTest = QtBackendTest;
 
 // A second of a 440 Hz tone, as 8-bit mono PCM.
 std::string toneWav() {
@@ -37,7 +37,7 @@ bool audioDevicePresent() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-TEST_F(MediaTest, OnlyReadableAudioFilesOpenAsSounds) {
+TEST_F(QtMediaTest, OnlyReadableAudioFilesOpenAsSounds) {
     const auto dir = scratchDir();
     writeFile(dir / "empty.mp3", "");
     writeFile(dir / "text.mp3", "this is no sound at all");
@@ -51,14 +51,14 @@ TEST_F(MediaTest, OnlyReadableAudioFilesOpenAsSounds) {
     EXPECT_NE(platform().openSound(dir / "tagged.mp3"), nullptr);
 }
 
-TEST_F(MediaTest, TheProgramsOwnSoundsOpen) {
+TEST_F(QtMediaTest, TheProgramsOwnSoundsOpen) {
     const std::filesystem::path sound = KELVORY_SOURCE_DIR "/media/files/nice.mp3";
     if (!std::filesystem::exists(sound))
         GTEST_SKIP() << "no media files yet";
     EXPECT_NE(platform().openSound(sound), nullptr);
 }
 
-TEST_F(MediaTest, OnlyMp4FilesOpenAsMovies) {
+TEST_F(QtMediaTest, OnlyMp4FilesOpenAsMovies) {
     const auto dir = scratchDir();
     writeFile(dir / "clip.mp4", std::string("\x00\x00\x00\x18", 4) + "ftypisom" + std::string(12, '\0'));
     writeFile(dir / "tone.wav", toneWav());
@@ -71,7 +71,7 @@ TEST_F(MediaTest, OnlyMp4FilesOpenAsMovies) {
     EXPECT_EQ(platform().openMovie(dir / "missing.mp4"), nullptr);
 }
 
-TEST_F(MediaTest, OpeningASoundBuildsNoMediaPipeline) {
+TEST_F(QtMediaTest, OpeningASoundBuildsNoMediaPipeline) {
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav());
     const auto sound = platform().openSound(dir / "tone.wav");
@@ -79,7 +79,7 @@ TEST_F(MediaTest, OpeningASoundBuildsNoMediaPipeline) {
     EXPECT_TRUE(QApplication::instance()->findChildren<QMediaPlayer*>().isEmpty());
 }
 
-TEST_F(MediaTest, PlayingSoundsSaysAtMostOneLine) {
+TEST_F(QtMediaTest, PlayingSoundsSaysAtMostOneLine) {
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav());
     const auto sound = platform().openSound(dir / "tone.wav");
@@ -99,7 +99,7 @@ TEST_F(MediaTest, PlayingSoundsSaysAtMostOneLine) {
     }
 }
 
-TEST_F(MediaTest, ASoundThatDoesNotDecodeSaysSoOnce) {
+TEST_F(QtMediaTest, ASoundThatDoesNotDecodeSaysSoOnce) {
     if (!audioDevicePresent())
         GTEST_SKIP() << "no audio device: sounds are not decoded at all";
     const auto dir = scratchDir();
@@ -118,7 +118,7 @@ TEST_F(MediaTest, ASoundThatDoesNotDecodeSaysSoOnce) {
     EXPECT_EQ(err.find(line), err.rfind(line)) << err;
 }
 
-TEST_F(MediaTest, PicturesOpenAtTheirOwnSize) {
+TEST_F(QtMediaTest, PicturesOpenAtTheirOwnSize) {
     const auto dir = scratchDir();
     writeFile(dir / "stripe.svg", stripeSvg);
     writeFile(dir / "broken.svg", "<svg this is not");
@@ -148,7 +148,7 @@ void expectSharpStripe(const QImage& image) {
     EXPECT_EQ(image.pixelColor(21, y), QColor(Qt::white));
 }
 
-TEST_F(MediaTest, AnSvgIsDrawnAtTheDevicesResolution) {
+TEST_F(QtMediaTest, AnSvgIsDrawnAtTheDevicesResolution) {
     const auto dir = scratchDir();
     writeFile(dir / "stripe.svg", stripeSvg);
     const auto picture = QtPicture::open(dir / "stripe.svg");
@@ -159,7 +159,7 @@ TEST_F(MediaTest, AnSvgIsDrawnAtTheDevicesResolution) {
     expectSharpStripe(pixmap.toImage());
 }
 
-class CanvasTest : public QtBackendTest {
+class QtCanvasTest : public QtBackendTest {
 protected:
     std::unique_ptr<platform::NativeControl>
     canvasWith(const std::shared_ptr<platform::NativePicture>& picture) {
@@ -174,17 +174,17 @@ protected:
     RecordingControlEvents events;
 };
 
-class CrispCanvasTest : public CanvasTest {
+class QtCrispCanvasTest : public QtCanvasTest {
 protected:
     void SetUp() override {
         if (!QApplication::instance())
             qputenv("QT_SCALE_FACTOR", "2");
-        CanvasTest::SetUp();
+        QtCanvasTest::SetUp();
         window = platform().createWindow(windowEvents);
     }
 };
 
-TEST_F(CrispCanvasTest, ACanvasShowsItsPictureSharplyOnAHiDpiScreen) {
+TEST_F(QtCrispCanvasTest, ACanvasShowsItsPictureSharplyOnAHiDpiScreen) {
     const auto dir = scratchDir();
     writeFile(dir / "stripe.svg", stripeSvg);
     auto canvas = canvasWith(platform().openPicture(dir / "stripe.svg"));
@@ -196,21 +196,21 @@ TEST_F(CrispCanvasTest, ACanvasShowsItsPictureSharplyOnAHiDpiScreen) {
     expectSharpStripe(shot);
 }
 
-class PlainCanvasTest : public CanvasTest {
+class QtPlainCanvasTest : public QtCanvasTest {
 protected:
     void SetUp() override {
-        CanvasTest::SetUp();
+        QtCanvasTest::SetUp();
         window = platform().createWindow(windowEvents);
     }
 };
 
-TEST_F(PlainCanvasTest, ACanvasWithoutPictureShowsTheWindowBackground) {
+TEST_F(QtPlainCanvasTest, ACanvasWithoutPictureShowsTheWindowBackground) {
     auto canvas = canvasWith(nullptr);
     const QImage shot = widgetOf(*canvas)->grab().toImage();
     EXPECT_EQ(shot.pixelColor(5, 5), QApplication::palette().color(QPalette::Window));
 }
 
-TEST_F(PlainCanvasTest, APressOnACanvasReportsWhereItWas) {
+TEST_F(QtPlainCanvasTest, APressOnACanvasReportsWhereItWas) {
     auto canvas = canvasWith(nullptr);
     QTest::mouseClick(widgetOf(*canvas), Qt::LeftButton, {}, QPoint(12, 9));
     ASSERT_EQ(events.mouseDowns.size(), 1u);

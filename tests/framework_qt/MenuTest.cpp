@@ -30,7 +30,7 @@ platform::MenuSpec mainMenuBar() {
     return bar;
 }
 
-class MenuTest : public QtBackendTest {
+class QtMenuTest : public QtBackendTest {
 protected:
     void SetUp() override {
         QtBackendTest::SetUp();
@@ -51,7 +51,7 @@ protected:
     QMenuBar* bar = nullptr;
 };
 
-TEST_F(MenuTest, ShowsTheMenusWithMnemonicsShortcutsAndSeparators) {
+TEST_F(QtMenuTest, ShowsTheMenusWithMnemonicsShortcutsAndSeparators) {
     const QList<QAction*> menus = bar->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "&File");
@@ -70,7 +70,7 @@ TEST_F(MenuTest, ShowsTheMenusWithMnemonicsShortcutsAndSeparators) {
     EXPECT_EQ(edit[1]->objectName(), "EditSeparator1");
 }
 
-TEST_F(MenuTest, AnInvisibleItemIsHidden) {
+TEST_F(QtMenuTest, AnInvisibleItemIsHidden) {
     auto hidden = mainMenuBar();
     hidden.children[0].children[0].visible = false;
     window->setMenuBar(&hidden);
@@ -78,18 +78,18 @@ TEST_F(MenuTest, AnInvisibleItemIsHidden) {
     EXPECT_FALSE(action("FileQuit")->isVisible());
 }
 
-TEST_F(MenuTest, ChoosingQuitIsReportedByName) {
+TEST_F(QtMenuTest, ChoosingQuitIsReportedByName) {
     action("FileQuit")->trigger();
     EXPECT_EQ(appEvents.chosen, std::vector<std::string>{"FileQuit"});
 }
 
-TEST_F(MenuTest, CtrlQChoosesQuitInTheActiveWindow) {
+TEST_F(QtMenuTest, CtrlQChoosesQuitInTheActiveWindow) {
     showActive(*window, windowState(675, 552));
     QTest::keyClick(topLevel(*window), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(appEvents.chosen, std::vector<std::string>{"FileQuit"});
 }
 
-TEST_F(MenuTest, EditItemsAreDisabledWhenTheFocusedControlCannotEdit) {
+TEST_F(QtMenuTest, EditItemsAreDisabledWhenTheFocusedControlCannotEdit) {
     RecordingControlEvents events;
     auto button = window->createControl(platform::ControlKind::Button, events);
     button->update(controlState("btn", {10, 10, 80, 30}));
@@ -102,7 +102,7 @@ TEST_F(MenuTest, EditItemsAreDisabledWhenTheFocusedControlCannotEdit) {
     EXPECT_TRUE(action("FileQuit")->isEnabled());
 }
 
-TEST_F(MenuTest, EditItemsActOnTheFocusedTextField) {
+TEST_F(QtMenuTest, EditItemsActOnTheFocusedTextField) {
     auto* field = new QLineEdit("some text", contentArea(*window));
     showActive(*window, windowState(675, 552));
     field->setFocus();
@@ -120,7 +120,7 @@ TEST_F(MenuTest, EditItemsActOnTheFocusedTextField) {
     EXPECT_TRUE(appEvents.chosen.empty());
 }
 
-TEST(MenuShortcutTest, CmdShortcutsAreCtrlOnThisDesktop) {
+TEST(QtMenuShortcutTest, CmdShortcutsAreCtrlOnThisDesktop) {
     EXPECT_EQ(MenuBarBuilder::shortcut("Cmd+Q"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(MenuBarBuilder::shortcut("Cmd+Shift+Z"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     EXPECT_TRUE(MenuBarBuilder::shortcut("").isEmpty());

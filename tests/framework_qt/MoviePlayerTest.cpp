@@ -10,7 +10,7 @@
 namespace fw::qt::test {
 namespace {
 
-class MoviePlayerTest : public QtBackendTest {
+class QtMoviePlayerTest : public QtBackendTest {
 protected:
     void SetUp() override {
         QtBackendTest::SetUp();
@@ -36,7 +36,7 @@ protected:
     RecordingControlEvents events;
 };
 
-TEST_F(MoviePlayerTest, WithoutAMoviePlayReportsStoppedLaterOncePerRequest) {
+TEST_F(QtMoviePlayerTest, WithoutAMoviePlayReportsStoppedLaterOncePerRequest) {
     player->update(state);
     player->play();
     EXPECT_EQ(events.movieStops, 0); // not from inside play()
@@ -47,7 +47,7 @@ TEST_F(MoviePlayerTest, WithoutAMoviePlayReportsStoppedLaterOncePerRequest) {
     EXPECT_EQ(events.movieStops, 2);
 }
 
-TEST_F(MoviePlayerTest, TheMediaPipelineWaitsForTheFirstPlay) {
+TEST_F(QtMoviePlayerTest, TheMediaPipelineWaitsForTheFirstPlay) {
     const auto dir = scratchDir();
     writeFile(dir / "clip.mp4", std::string("\x00\x00\x00\x18", 4) + "ftypisom" + std::string(12, '\0'));
     state.movie = platform().openMovie(dir / "clip.mp4");
@@ -67,7 +67,7 @@ TEST_F(MoviePlayerTest, TheMediaPipelineWaitsForTheFirstPlay) {
     EXPECT_EQ(events.movieStops, 1);
 }
 
-TEST_F(MoviePlayerTest, TheControllerSitsAtTheBottomInsideThePlayer) {
+TEST_F(QtMoviePlayerTest, TheControllerSitsAtTheBottomInsideThePlayer) {
     player->update(state);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(topLevel(*window)));
     MovieControllerBar* bar = widget()->controller();
@@ -85,7 +85,7 @@ TEST_F(MoviePlayerTest, TheControllerSitsAtTheBottomInsideThePlayer) {
     EXPECT_FALSE(bar->isVisible());
 }
 
-TEST_F(MoviePlayerTest, TheIntroMoviePlaysToItsEndAndHandsOver) {
+TEST_F(QtMoviePlayerTest, TheIntroMoviePlaysToItsEndAndHandsOver) {
     const std::filesystem::path file = KELVORY_SOURCE_DIR "/media/files/PellowickIntroVideo.mp4";
     if (!std::filesystem::exists(file))
         GTEST_SKIP() << "no intro movie yet";

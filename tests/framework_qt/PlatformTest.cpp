@@ -13,9 +13,9 @@
 namespace fw::qt::test {
 namespace {
 
-using PlatformTest = QtBackendTest;
+using QtPlatformTest = QtBackendTest;
 
-TEST_F(PlatformTest, StartsAnApplicationNamedKelvoryThatTheCoreEnds) {
+TEST_F(QtPlatformTest, StartsAnApplicationNamedKelvoryThatTheCoreEnds) {
     ASSERT_NE(QApplication::instance(), nullptr);
     EXPECT_EQ(QApplication::applicationName(), "Kelvory");
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
@@ -23,12 +23,12 @@ TEST_F(PlatformTest, StartsAnApplicationNamedKelvoryThatTheCoreEnds) {
     EXPECT_EQ(QApplication::applicationName(), "Kelvory");
 }
 
-TEST_F(PlatformTest, QuitBeforeRunMakesRunReturnTheCodeAtOnce) {
+TEST_F(QtPlatformTest, QuitBeforeRunMakesRunReturnTheCodeAtOnce) {
     platform().quit(7);
     EXPECT_EQ(platform().run(), 7);
 }
 
-TEST_F(PlatformTest, PostedTasksRunInOrderFromTheEventLoop) {
+TEST_F(QtPlatformTest, PostedTasksRunInOrderFromTheEventLoop) {
     std::vector<int> ran;
     platform().post([&] { ran.push_back(1); });
     platform().post([&] {
@@ -40,7 +40,7 @@ TEST_F(PlatformTest, PostedTasksRunInOrderFromTheEventLoop) {
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
 }
 
-TEST_F(PlatformTest, AnExceptionEscapingATaskIsReportedAndTheLoopGoesOn) {
+TEST_F(QtPlatformTest, AnExceptionEscapingATaskIsReportedAndTheLoopGoesOn) {
     bool after = false;
     platform().post([] { throw std::runtime_error("boom"); });
     platform().post([&] {
@@ -54,7 +54,7 @@ TEST_F(PlatformTest, AnExceptionEscapingATaskIsReportedAndTheLoopGoesOn) {
     EXPECT_NE(err.find("boom"), std::string::npos) << err;
 }
 
-TEST_F(PlatformTest, MessageBoxIsModalAndReturnsWhenDismissed) {
+TEST_F(QtPlatformTest, MessageBoxIsModalAndReturnsWhenDismissed) {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool modal = false;
@@ -83,7 +83,7 @@ public:
     QList<QUrl> opened;
 };
 
-TEST_F(PlatformTest, ShowUrlHandsTheAddressToTheDesktop) {
+TEST_F(QtPlatformTest, ShowUrlHandsTheAddressToTheDesktop) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     platform().showURL("https://example.org/freeforfun");
@@ -92,7 +92,7 @@ TEST_F(PlatformTest, ShowUrlHandsTheAddressToTheDesktop) {
     EXPECT_EQ(catcher.opened.front(), QUrl("https://example.org/freeforfun"));
 }
 
-TEST_F(PlatformTest, AnAddressTheDesktopCannotOpenIsOneLineOnStandardError) {
+TEST_F(QtPlatformTest, AnAddressTheDesktopCannotOpenIsOneLineOnStandardError) {
     ::testing::internal::CaptureStderr();
     platform().showURL("kelvory-no-such-scheme:x");
     const std::string err = ::testing::internal::GetCapturedStderr();
@@ -101,14 +101,14 @@ TEST_F(PlatformTest, AnAddressTheDesktopCannotOpenIsOneLineOnStandardError) {
     EXPECT_EQ(err.find(line), err.rfind(line)) << err;
 }
 
-TEST_F(PlatformTest, ExecutablePathIsThisProgram) {
+TEST_F(QtPlatformTest, ExecutablePathIsThisProgram) {
     const auto path = platform().executablePath();
     EXPECT_TRUE(path.is_absolute());
     EXPECT_EQ(path, std::filesystem::canonical("/proc/self/exe"));
 }
 
 // These tests start the platform themselves, under an environment of their own.
-class DisplayTest : public ::testing::Test {
+class QtDisplayTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (QApplication::instance())
@@ -117,7 +117,7 @@ protected:
     RecordingAppEvents appEvents;
 };
 
-TEST_F(DisplayTest, NoDisplayNamedRaisesNoDisplayException) {
+TEST_F(QtDisplayTest, NoDisplayNamedRaisesNoDisplayException) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     qunsetenv("DISPLAY");
     qunsetenv("WAYLAND_DISPLAY");
@@ -125,7 +125,7 @@ TEST_F(DisplayTest, NoDisplayNamedRaisesNoDisplayException) {
     EXPECT_EQ(QApplication::instance(), nullptr);
 }
 
-TEST_F(DisplayTest, UnreachableDisplayEndsTheProcessWithOneLine) {
+TEST_F(QtDisplayTest, UnreachableDisplayEndsTheProcessWithOneLine) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("DISPLAY", ":4097");

@@ -5,18 +5,18 @@
 namespace fw::qt::test {
 namespace {
 
-using TimerTest = QtBackendTest;
+using QtTimerTest = QtBackendTest;
 
 constexpr int generousMs = 10000;
 
-TEST_F(TimerTest, ARepeatingTimerFiresAgainAndAgain) {
+TEST_F(QtTimerTest, ARepeatingTimerFiresAgainAndAgain) {
     int fired = 0;
     auto timer = platform().createTimer([&] { ++fired; });
     timer->start(10, true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return fired >= 3; }, generousMs));
 }
 
-TEST_F(TimerTest, AOneShotTimerFiresOnce) {
+TEST_F(QtTimerTest, AOneShotTimerFiresOnce) {
     int fired = 0;
     int watched = 0;
     auto timer = platform().createTimer([&] { ++fired; });
@@ -28,7 +28,7 @@ TEST_F(TimerTest, AOneShotTimerFiresOnce) {
     EXPECT_EQ(fired, 1);
 }
 
-TEST_F(TimerTest, StopAndRestart) {
+TEST_F(QtTimerTest, StopAndRestart) {
     int fired = 0;
     int watched = 0;
     auto timer = platform().createTimer([&] { ++fired; });
@@ -44,7 +44,7 @@ TEST_F(TimerTest, StopAndRestart) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return fired == 1; }, generousMs));
 }
 
-TEST_F(TimerTest, ATimerMayBeDestroyedByItsOwnAction) {
+TEST_F(QtTimerTest, ATimerMayBeDestroyedByItsOwnAction) {
     int fired = 0;
     std::unique_ptr<platform::NativeTimer> timer;
     timer = platform().createTimer([&] {

@@ -9,7 +9,7 @@
 namespace fw::qt::test {
 namespace {
 
-using WindowTest = QtBackendTest;
+using QtWindowTest = QtBackendTest;
 
 platform::MenuSpec fileMenuBar() {
     platform::MenuSpec bar{"MainMenuBar", "", "", true, {}};
@@ -17,7 +17,7 @@ platform::MenuSpec fileMenuBar() {
     return bar;
 }
 
-TEST_F(WindowTest, ContentAreaIsExactlyTheAskedSizeWithTheMenuBarAbove) {
+TEST_F(QtWindowTest, ContentAreaIsExactlyTheAskedSizeWithTheMenuBarAbove) {
     auto window = platform().createWindow(windowEvents);
     const platform::MenuSpec bar = fileMenuBar();
     window->setMenuBar(&bar);
@@ -36,14 +36,14 @@ TEST_F(WindowTest, ContentAreaIsExactlyTheAskedSizeWithTheMenuBarAbove) {
     EXPECT_EQ(topLevel(*window)->size(), QSize(675, 552 + menuBar->height()));
 }
 
-TEST_F(WindowTest, AWindowThatIsNotResizeableHasAFixedSize) {
+TEST_F(QtWindowTest, AWindowThatIsNotResizeableHasAFixedSize) {
     auto window = makeWindow(windowState(960, 540));
     QWidget* top = topLevel(*window);
     EXPECT_EQ(top->minimumSize(), top->maximumSize());
     EXPECT_EQ(contentArea(*window)->size(), QSize(960, 540));
 }
 
-TEST_F(WindowTest, TitleBarOffersExactlyTheButtonsAskedFor) {
+TEST_F(QtWindowTest, TitleBarOffersExactlyTheButtonsAskedFor) {
     auto closeOnly = makeWindow(windowState(100, 100));
     const Qt::WindowFlags flags = topLevel(*closeOnly)->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
@@ -68,7 +68,7 @@ TEST_F(WindowTest, TitleBarOffersExactlyTheButtonsAskedFor) {
     EXPECT_TRUE(topLevel(*none)->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-TEST_F(WindowTest, TheCloseBoxAsksTheCoreAndTheWindowStaysUntilItDecides) {
+TEST_F(QtWindowTest, TheCloseBoxAsksTheCoreAndTheWindowStaysUntilItDecides) {
     auto window = platform().createWindow(windowEvents);
     auto state = windowState(200, 100);
     state.visible = true;
@@ -80,7 +80,7 @@ TEST_F(WindowTest, TheCloseBoxAsksTheCoreAndTheWindowStaysUntilItDecides) {
     EXPECT_TRUE(top->isVisible());
 }
 
-TEST_F(WindowTest, AWindowWithoutCloseButtonIgnoresCloseRequests) {
+TEST_F(QtWindowTest, AWindowWithoutCloseButtonIgnoresCloseRequests) {
     auto state = windowState(200, 100);
     state.hasCloseButton = false;
     state.visible = true;
@@ -91,7 +91,7 @@ TEST_F(WindowTest, AWindowWithoutCloseButtonIgnoresCloseRequests) {
     EXPECT_TRUE(topLevel(*window)->isVisible());
 }
 
-TEST_F(WindowTest, TheCoreMayDestroyTheWindowWhileItHandlesTheCloseBox) {
+TEST_F(QtWindowTest, TheCoreMayDestroyTheWindowWhileItHandlesTheCloseBox) {
     auto state = windowState(200, 100);
     state.visible = true;
     auto window = makeWindow(state);
@@ -105,7 +105,7 @@ TEST_F(WindowTest, TheCoreMayDestroyTheWindowWhileItHandlesTheCloseBox) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return top.isNull(); }, 5000));
 }
 
-TEST_F(WindowTest, VisibleShowsAndHidesWithTheTitle) {
+TEST_F(QtWindowTest, VisibleShowsAndHidesWithTheTitle) {
     auto state = windowState(300, 200);
     state.title = "A Pellowick Production";
     auto window = makeWindow(state);
@@ -121,7 +121,7 @@ TEST_F(WindowTest, VisibleShowsAndHidesWithTheTitle) {
     EXPECT_FALSE(top->isVisible());
 }
 
-TEST_F(WindowTest, IsCentredOnTheScreenWhenFirstShown) {
+TEST_F(QtWindowTest, IsCentredOnTheScreenWhenFirstShown) {
     auto state = windowState(400, 300);
     state.visible = true;
     auto window = makeWindow(state);
@@ -132,7 +132,7 @@ TEST_F(WindowTest, IsCentredOnTheScreenWhenFirstShown) {
     EXPECT_LE(offset.manhattanLength(), 40) << offset.x() << "," << offset.y();
 }
 
-TEST_F(WindowTest, ShowsTheDesktopsWindowBackground) {
+TEST_F(QtWindowTest, ShowsTheDesktopsWindowBackground) {
     auto state = windowState(120, 80);
     state.visible = true;
     auto window = makeWindow(state);

@@ -1,4 +1,5 @@
 #include "app/MainMenuBar.h"
+#include "runtime/RuntimeException.h"
 #include "media/MediaAccessors.h"
 #include "support/ProgramHarness.h"
 #include "ui/DesktopButton.h"
@@ -120,4 +121,25 @@ TEST_F(RatingWindow, ARecreatedWindowShowsTheSamePictures) {
     auto again = implicit::WinMain();
     EXPECT_FALSE(again->Visible());
     EXPECT_EQ(again->Canvas2()->Backdrop(), meter);
+}
+
+TEST(RatingWindowControls, AFailureWhileTheFifthControlIsConfiguredKeepsTheFiveRegistered) {
+    ProgramHarness program;
+    program.start();
+    // The copyright label's stored properties are the first to give it a text.
+    program.platform().onControlUpdate([](const fw::platform::ControlState& state) {
+        if (state.name == "lbl_Copyright" && !state.text.empty())
+            throw fw::RuntimeException("the toolkit refused the label");
+    });
+    auto window = fw::RuntimeCheckCast<WinMain>(WinMain::Lookup_().create());
+    EXPECT_THROW(window->Constructor(), fw::RuntimeException);
+
+    std::vector<std::string> names;
+    for (const auto& control : window->Controls())
+        names.push_back(std::dynamic_pointer_cast<fw::DesktopUIControl>(control)->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"btn_RateMe", "lbl_description", "lbl_result", "Canvas1",
+                                               "lbl_Copyright"}));
+    EXPECT_NE(window->lbl_Copyright()->TextColor(), nullptr) << "the colour came before the stored properties";
+    EXPECT_EQ(window->btn_quit(), nullptr);
+    EXPECT_EQ(fw::GetImplicitDesktopWindow_("WinMain.WinMain"), nullptr) << "the failed window is not live";
 }

@@ -3,6 +3,7 @@
 #include "app/MainMenuBar.h"
 #include "runtime/MethodAdapter.h"
 #include "runtime/NotNil.h"
+#include "runtime/PropertyAdapter.h"
 #include "runtime/Runtime.h"
 #include "ui/ColorGroup.h"
 #include "ui/DesktopButton.h"
@@ -16,17 +17,6 @@ namespace {
 
 // Never shown: the window's opening replaces it before the window is first visible.
 constexpr const char* kFirstCopyright = "Copyright Pellowick";
-
-template <class T>
-fw::PropertyInfo stringProperty(const char* name, const std::string& (T::*get)() const,
-                                void (T::*set)(std::string)) {
-    return {
-        name,
-        "String",
-        [get](const fw::Object& o) -> fw::Variant { return (dynamic_cast<const T&>(o).*get)(); },
-        [set](fw::Object& o, const fw::Variant& v) { (dynamic_cast<T&>(o).*set)(std::get<std::string>(v)); },
-        {}};
-}
 
 const fw::StoredProperties kWindowProperties = {
     {"Width", std::int64_t{675}},
@@ -103,20 +93,19 @@ const fw::ClassRecord& WinMain::Lookup_() {
                     {"QuitApp", "()", fw::method(&WinMain::QuitApp), {}},
                 },
                 true);
+            // The overloaded getters and setters are picked by the adapter's signature.
+            using S = const std::string& (WinMain::*)() const;
+            using SetS = void (WinMain::*)(std::string);
             record.properties = {
-                stringProperty<WinMain>("Copyright", &WinMain::Copyright, &WinMain::Copyright),
-                stringProperty<WinMain>("AppName", &WinMain::AppName, &WinMain::AppName),
-                stringProperty<WinMain>("WebsiteURL", &WinMain::WebsiteURL, &WinMain::WebsiteURL),
-                stringProperty<WinMain>("ContactURL", &WinMain::ContactURL, &WinMain::ContactURL),
-                {"SoundPlayingDelay",
-                 "Boolean",
-                 [](const fw::Object& o) -> fw::Variant {
-                     return dynamic_cast<const WinMain&>(o).SoundPlayingDelay();
-                 },
-                 [](fw::Object& o, const fw::Variant& v) {
-                     dynamic_cast<WinMain&>(o).SoundPlayingDelay(std::get<bool>(v));
-                 },
-                 {}},
+                fw::DescribeProperty("Copyright", "String", S(&WinMain::Copyright),
+                                     SetS(&WinMain::Copyright)),
+                fw::DescribeProperty("AppName", "String", S(&WinMain::AppName), SetS(&WinMain::AppName)),
+                fw::DescribeProperty("WebsiteURL", "String", S(&WinMain::WebsiteURL),
+                                     SetS(&WinMain::WebsiteURL)),
+                fw::DescribeProperty("ContactURL", "String", S(&WinMain::ContactURL),
+                                     SetS(&WinMain::ContactURL)),
+                fw::DescribeProperty("SoundPlayingDelay", "Boolean", &WinMain::SoundPlayingDelay,
+                                     static_cast<void (WinMain::*)(bool)>(&WinMain::SoundPlayingDelay)),
             };
         });
 }

@@ -29,7 +29,7 @@ test: build
 test-sanitize: deps
 	cmake -S . -B $(BUILD_SAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVORY_SANITIZE=ON -DKELVORY_BENCH=OFF
 	cmake --build $(BUILD_SAN) -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)

@@ -14,6 +14,7 @@
 #include "windows/ControlSequence.h"
 #include "windows/StoredControlProperties.h"
 #include "windows/WindowClass.h"
+#include "windows/WindowLayout.h"
 #include "windows/rating/WinMain.h"
 
 #include <cstdint>
@@ -35,25 +36,8 @@ constexpr const char* kCreditsText =
 
 constexpr const char* kFarewell = "I hope you are feeling sexy, if not, better luck next time!";
 
-const fw::StoredProperties kWindowProperties = {
-    {"Width", std::int64_t{830}},
-    {"Height", std::int64_t{618}},
-    {"MinimumWidth", std::int64_t{64}},
-    {"MinimumHeight", std::int64_t{64}},
-    {"MaximumWidth", std::int64_t{32000}},
-    {"MaximumHeight", std::int64_t{32000}},
-    {"Type", std::int64_t{0}},
-    {"Title", std::string("Credits")},
-    {"HasCloseButton", true},
-    {"HasMaximizeButton", false},
-    {"HasMinimizeButton", false},
-    {"HasFullScreenButton", false},
-    {"Resizeable", false},
-    {"FullScreen", false},
-    {"DefaultLocation", std::int64_t{2}},
-    {"Visible", false},
-    {"HasBackgroundColor", false},
-};
+const fw::StoredProperties kWindowProperties =
+    StoredWindowProperties({830, 618, "Credits", true, false, true});
 
 fw::StoredProperties plainButton(const char* caption) {
     return {{"Caption", std::string(caption)},
@@ -112,9 +96,7 @@ const fw::ClassRecord& Credits::Lookup_() {
 }
 
 void Credits::Layout() {
-    auto white = New_<fw::ColorGroup>();
-    white->SetFromUInt64(0xFFFFFF);
-    BackgroundColor(white);
+    SetWhiteBackground(*this);
     fw::SetProperties_(*this, kWindowProperties);
 }
 

@@ -8,31 +8,15 @@
 #include "ui/DesktopMoviePlayer.h"
 #include "windows/ControlSequence.h"
 #include "windows/WindowClass.h"
+#include "windows/WindowLayout.h"
 #include "windows/rating/WinMain.h"
 
 #include <cstdint>
 
 namespace {
 
-const fw::StoredProperties kWindowProperties = {
-    {"Width", std::int64_t{960}},
-    {"Height", std::int64_t{540}},
-    {"MinimumWidth", std::int64_t{64}},
-    {"MinimumHeight", std::int64_t{64}},
-    {"MaximumWidth", std::int64_t{32000}},
-    {"MaximumHeight", std::int64_t{32000}},
-    {"Type", std::int64_t{0}},
-    {"Title", std::string("A Pellowick Production")},
-    {"HasCloseButton", false},
-    {"HasMaximizeButton", false},
-    {"HasMinimizeButton", false},
-    {"HasFullScreenButton", false},
-    {"Resizeable", false},
-    {"FullScreen", false},
-    {"DefaultLocation", std::int64_t{2}},
-    {"Visible", true},
-    {"HasBackgroundColor", false},
-};
+const fw::StoredProperties kWindowProperties =
+    StoredWindowProperties({960, 540, "A Pellowick Production", false, true, true});
 
 const fw::StoredProperties kMoviePlayerProperties = {
     {"AllowAutoDeactivate", true},
@@ -115,9 +99,7 @@ const fw::ClassRecord& WinStart::Lookup_() {
 }
 
 void WinStart::Layout() {
-    auto white = New_<fw::ColorGroup>();
-    white->SetFromUInt64(0xFFFFFF);
-    BackgroundColor(white);
+    SetWhiteBackground(*this);
     fw::SetProperties_(*this, kWindowProperties);
 }
 
@@ -126,10 +108,11 @@ void WinStart::CreateControls() {
 }
 
 void WinStart::CreateControls0_() {
-    CreateControl(*this, ControlStep<fw::DesktopMoviePlayer>{
-                             "MoviePlayer1",
-                             [](fw::DesktopWindow&, fw::DesktopMoviePlayer& player) { player.Movie(introMovie()); },
-                             kMoviePlayerProperties, "MovieStopped", "MoviePlayer1_MovieStopped"});
+    CreateControl(*this,
+                  ControlStep<fw::DesktopMoviePlayer>{
+                      "MoviePlayer1",
+                      [](fw::DesktopWindow&, fw::DesktopMoviePlayer& player) { player.Movie(introMovie()); },
+                      kMoviePlayerProperties, "MovieStopped", "MoviePlayer1_MovieStopped"});
     CreateControl(*this,
                   ControlStep<_wrapper_VideoTimer, fw::Timer>{
                       "VideoTimer",

@@ -10,6 +10,7 @@
 #include "ui/DesktopCanvas.h"
 #include "ui/DesktopLabel.h"
 #include "windows/WindowClass.h"
+#include "windows/WindowLayout.h"
 
 #include <cstdint>
 
@@ -18,21 +19,8 @@ namespace {
 // Never shown: the window's opening replaces it before the window is first visible.
 constexpr const char* kFirstCopyright = "Copyright Pellowick";
 
-const fw::StoredProperties kWindowProperties = {
-    {"Width", std::int64_t{675}},
-    {"Height", std::int64_t{552}},
-    {"Type", std::int64_t{0}},
-    {"Title", std::string("Kelvory")},
-    {"HasCloseButton", true},
-    {"HasMaximizeButton", false},
-    {"HasMinimizeButton", false},
-    {"HasFullScreenButton", false},
-    {"Resizeable", false},
-    {"FullScreen", false},
-    {"DefaultLocation", std::int64_t{2}},
-    {"Visible", false},
-    {"HasBackgroundColor", false},
-};
+const fw::StoredProperties kWindowProperties =
+    StoredWindowProperties({675, 552, "Kelvory", true, false, false});
 
 } // namespace
 
@@ -117,9 +105,7 @@ void WinMain::Init_() {
 }
 
 void WinMain::Layout() {
-    auto white = New_<fw::ColorGroup>();
-    white->SetFromUInt64(0xFFFFFF);
-    BackgroundColor(white);
+    SetWhiteBackground(*this);
     MenuBar(implicit::MainMenuBar());
     fw::SetProperties_(*this, kWindowProperties);
 }

@@ -1,6 +1,7 @@
 #include "qt/QtPlatform.h"
 
 #include "qt/CoreCall.h"
+#include "qt/DecoderChoice.h"
 #include "qt/DisplayGuard.h"
 #include "qt/MediaSniffer.h"
 #include "qt/QtMovie.h"
@@ -60,6 +61,7 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     if (app_ || QApplication::instance())
         return;
     DisplayGuard::requireDisplay();
+    chooseWorkingDecoders();
     DisplayGuard::beginConnecting();
     QApplication::setApplicationName(QStringLiteral("Kelvory"));
     app_ = std::make_unique<QApplication>(argc, argv);

@@ -1,0 +1,115 @@
+#include "Desktop.h"
+
+#include "Report.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+namespace {
+
+// The point a user aims at, in the coordinates of the window that holds the widget.
+QPoint middleInWindow(QWidget* widget) {
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+QWindow* windowSystemWindow(QWidget* widget) {
+    return widget->window()->windowHandle();
+}
+
+} // namespace
+
+QList<QWidget*> Desktop::windows(const QString& title) {
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isWindow() && !widget->parentWidget() && widget->windowTitle() == title)
+            found.append(widget);
+    return found;
+}
+
+QWidget* Desktop::window(const QString& title) {
+    const QList<QWidget*> found = windows(title);
+    Report::check(found.size() <= 1,
+                  "one window titled \"" + title.toStdString() + "\", found " + std::to_string(found.size()));
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+bool Desktop::shown(const QString& title) {
+    for (QWidget* widget : windows(title))
+        if (widget->isVisible())
+            return true;
+    return false;
+}
+
+QPushButton* Desktop::button(QWidget* window, const QString& caption) {
+    if (!window)
+        return nullptr;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->text() == caption)
+            return button;
+    return nullptr;
+}
+
+QWidget* Desktop::control(QWidget* window, const QString& name) {
+    return window ? window->findChild<QWidget*>(name) : nullptr;
+}
+
+QString Desktop::labelText(QWidget* window, const QString& name) {
+    auto* label = qobject_cast<QLabel*>(control(window, name));
+    return label ? label->text() : QString();
+}
+
+void Desktop::click(QWidget* widget) {
+    Report::require(widget != nullptr, "a widget to click");
+    QWindow* handle = windowSystemWindow(widget);
+    Report::require(handle != nullptr, "a window to click in");
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, middleInWindow(widget));
+}
+
+void Desktop::queueClicks(QWidget* widget, int count) {
+    Report::require(widget != nullptr, "a widget to click");
+    QWindow* handle = windowSystemWindow(widget);
+    Report::require(handle != nullptr, "a window to click in");
+    const QPointF local = middleInWindow(widget);
+    const QPointF global = handle->mapToGlobal(local.toPoint());
+    for (int i = 0; i < count; ++i) {
+        QCoreApplication::postEvent(handle, new QMouseEvent(QEvent::MouseButtonPress, local, local, global,
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(handle, new QMouseEvent(QEvent::MouseButtonRelease, local, local, global,
+                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    }
+}
+
+void Desktop::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWindow* focused = QGuiApplication::focusWindow();
+    Report::require(focused != nullptr, "a window with the keyboard focus");
+    QTest::keyClick(focused, key, modifiers);
+}
+
+void Desktop::closeBox(QWidget* window) {
+    Report::require(window != nullptr, "a window to close");
+    if (QWindow* handle = window->windowHandle())
+        handle->close();
+    else
+        window->close(); // never shown, so the window system has no window for it yet
+}
+
+bool Desktop::activate(QWidget* window) {
+    if (!window)
+        return false;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window, 5000);
+}
+
+bool Desktop::waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+void Desktop::pause(int ms) {
+    QTest::qWait(ms);
+}

@@ -1,0 +1,105 @@
+#include "Journey.h"
+
+#include "Desktop.h"
+#include "ExpectedTexts.h"
+#include "MessageBoxAnswerer.h"
+#include "Report.h"
+
+#include <QElapsedTimer>
+#include <QMediaPlayer>
+#include <QPushButton>
+#include <QWidget>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kHandOverMs = 15000;
+
+QString mediaStatusName(QMediaPlayer::MediaStatus status) {
+    switch (status) {
+    case QMediaPlayer::EndOfMedia:
+        return QStringLiteral("EndOfMedia");
+    case QMediaPlayer::InvalidMedia:
+        return QStringLiteral("InvalidMedia");
+    case QMediaPlayer::NoMedia:
+        return QStringLiteral("NoMedia");
+    default:
+        return QStringLiteral("other");
+    }
+}
+
+} // namespace
+
+int Journey::scaled(int ms) {
+    static const int scale = [] {
+        const char* text = std::getenv("KELVORY_E2E_TIME_SCALE");
+        const int value = text ? std::atoi(text) : 1;
+        return value > 0 ? value : 1;
+    }();
+    return ms * scale;
+}
+
+QWidget* Journey::awaitHandOver() {
+    QElapsedTimer clock;
+    clock.start();
+    QWidget* intro = Desktop::window(expected::kIntroTitle);
+    Report::require(intro != nullptr, "the intro window exists at start");
+    Report::check(intro->isVisible(), "the intro window is shown at start");
+    Report::check(Desktop::windows(expected::kRatingTitle).isEmpty(),
+                  "no rating window while the intro plays");
+    // Kept to read how the movie ended, once the intro has handed over.
+    QMediaPlayer* player = nullptr;
+    const bool handedOver = Desktop::waitFor(
+        [&] {
+            if (!player)
+                player = intro->findChild<QMediaPlayer*>();
+            return Desktop::shown(expected::kRatingTitle) && !intro->isVisible();
+        },
+        scaled(kHandOverMs));
+    Report::require(handedOver, "the intro hands over to the rating window within 15 s");
+    Report::fact("handover_ms", clock.elapsed());
+    if (player) {
+        Report::fact("movie_status", mediaStatusName(player->mediaStatus()).toStdString());
+        Report::fact("movie_duration_ms", player->duration());
+    } else {
+        Report::fact("movie_status", "no player");
+    }
+    QWidget* rating = Desktop::window(expected::kRatingTitle);
+    Report::check(rating->isVisible(), "the rating window is shown");
+    Report::check(!Desktop::shown(expected::kCreditsTitle), "no credits yet");
+    return rating;
+}
+
+int Journey::rate(QWidget* rating) {
+    QPushButton* rateMe = Desktop::button(rating, QStringLiteral("Rate Me"));
+    Report::require(rateMe != nullptr, "\"Rate Me\" is on the rating window");
+    Report::require(Desktop::waitFor([&] { return rateMe->isEnabled(); }, scaled(6000)),
+                    "\"Rate Me\" is enabled within a tick");
+    Desktop::click(rateMe);
+    Report::check(!rateMe->isEnabled(), "\"Rate Me\" is disabled after a press");
+    const QString shown = Desktop::labelText(rating, QStringLiteral("lbl_result"));
+    const int number = expected::verdictNumber(shown);
+    Report::check(number >= 0, "the label shows one verdict exactly, not \"" + shown.toStdString() + "\"");
+    return number;
+}
+
+QWidget* Journey::quitToCredits(QWidget* rating) {
+    Desktop::click(Desktop::button(rating, QStringLiteral("Quit")));
+    Report::require(Desktop::waitFor([] { return Desktop::shown(expected::kCreditsTitle); }, scaled(5000)),
+                    "\"Quit\" shows the credits");
+    Report::check(!Desktop::shown(expected::kRatingTitle), "the rating window is hidden with the credits");
+    Report::check(!Desktop::shown(expected::kIntroTitle), "the intro window is hidden with the credits");
+    Report::check(Desktop::windows(expected::kCreditsTitle).size() == 1, "one credits window");
+    return Desktop::window(expected::kCreditsTitle);
+}
+
+void Journey::exitWithFarewell(QWidget* credits) {
+    MessageBoxAnswerer answerer;
+    Report::step("exit");
+    Desktop::click(Desktop::button(credits, QStringLiteral("Exit")));
+    Report::check(answerer.boxesSeen() == 1,
+                  "\"Exit\" shows one message box, saw " + std::to_string(answerer.boxesSeen()));
+    Report::check(answerer.lastText() == expected::kFarewell,
+                  "the farewell reads exactly, not \"" + answerer.lastText().toStdString() + "\"");
+    Report::done();
+}

@@ -16,7 +16,10 @@ template <class T> struct LoadedOnce {
         if (!loaded) {
             loaded = true;
             if (auto resources = GetApplicationBundleResources_())
-                perma = (fw::NotNil(resources->Child(fileName, true)).get()->*open)();
+                perma = (fw::NotNil(resources->Child(fileName, true),
+                                    fileName + " is not in " + resources->path().string())
+                             .get()
+                             ->*open)();
         }
         return perma;
     }

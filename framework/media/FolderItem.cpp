@@ -6,6 +6,7 @@
 #include "runtime/ClassRecord.h"
 #include "runtime/MethodAdapter.h"
 #include "runtime/PropertyAdapter.h"
+#include "runtime/Runtime.h"
 
 #include <system_error>
 
@@ -74,14 +75,37 @@ std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name, bool foll
     return std::make_shared<FolderItem>(target);
 }
 
+namespace {
+
+// Why a file gave no media, as a user would want it said.
+std::string whyNotOpened(const fs::path& path, const char* kind) {
+    std::error_code error;
+    if (!fs::exists(path, error))
+        return "cannot open " + path.string() + ": no such file";
+    if (fs::is_regular_file(path, error) && fs::file_size(path, error) == 0)
+        return "cannot open " + path.string() + ": the file is empty";
+    return "cannot open " + path.string() + ": not " + kind + " this program can play";
+}
+
+} // namespace
+
+// A file that gives nothing is said once, here, where the reason is known; the caller sees nil.
 std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
     auto native = platform::Platform::the().openSound(path_);
-    return native ? std::make_shared<Sound>(path_, std::move(native)) : nullptr;
+    if (!native) {
+        RuntimeReportProblem(whyNotOpened(path_, "a sound"));
+        return nullptr;
+    }
+    return std::make_shared<Sound>(path_, std::move(native));
 }
 
 std::shared_ptr<Movie> FolderItem::OpenAsMovie() const {
     auto native = platform::Platform::the().openMovie(path_);
-    return native ? std::make_shared<Movie>(std::move(native)) : nullptr;
+    if (!native) {
+        RuntimeReportProblem(whyNotOpened(path_, "a movie"));
+        return nullptr;
+    }
+    return std::make_shared<Movie>(std::move(native));
 }
 
 std::shared_ptr<FolderItem> ExecutableFile() {

@@ -5,6 +5,7 @@
 #include "runtime/ClassRecord.h"
 #include "runtime/NotNil.h"
 #include "runtime/PropertyAdapter.h"
+#include "runtime/Runtime.h"
 
 namespace fw {
 
@@ -30,8 +31,11 @@ std::shared_ptr<Picture> Picture::OpenFromApp_(const std::string& name) {
     auto bin = executable ? executable->Parent() : nullptr;
     auto bundle = bin ? bin->Parent() : nullptr;
     auto resources = bundle ? bundle->Child("Resources", true) : nullptr;
-    if (!resources)
+    if (!resources) {
+        RuntimeReportProblem("no picture " + name + ": there is no Resources folder" +
+                             (bundle ? " in " + bundle->path().string() : std::string()));
         return nullptr;
+    }
     // SVG first: it stays sharp at every scale.
     for (const char* extension : {".svg", ".png"}) {
         auto file = resources->Child(name + extension, true);
@@ -40,6 +44,7 @@ std::shared_ptr<Picture> Picture::OpenFromApp_(const std::string& name) {
         if (auto native = platform::Platform::the().openPicture(file->path()))
             return std::make_shared<Picture>(file->path(), std::move(native));
     }
+    RuntimeReportProblem("no picture " + name + " (.svg or .png) in " + resources->path().string());
     return nullptr;
 }
 

@@ -52,7 +52,17 @@ QString reasonFor(const QString& fatal) {
     return firstLine.isEmpty() ? QStringLiteral("no Qt platform plugin could be initialized") : firstLine;
 }
 
+// Toolkit warnings about faults the framework reports itself, in one line of its own: no sound
+// device, no browser to open a link with.
+bool saidByTheFramework(QtMsgType type, const QString& text) {
+    return type == QtWarningMsg &&
+           (text.startsWith(QLatin1String("PulseAudioService: pa_context_connect()")) ||
+            text.startsWith(QLatin1String("Unable to detect a web browser")));
+}
+
 void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (saidByTheFramework(type, text))
+        return;
     if (type == QtFatalMsg && (connecting || aboutTheDisplay(text))) {
         std::fprintf(stderr, "kelvory: cannot open display: %s\n", qPrintable(reasonFor(text)));
         std::fflush(stderr);

@@ -18,6 +18,8 @@ namespace fw::qt {
 
 namespace {
 constexpr double defaultFrameRate = 25.0;
+// An end this much before the movie's length means the file is cut short.
+constexpr qint64 shortfallMs = 1500;
 } // namespace
 
 MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* parent)
@@ -75,8 +77,10 @@ void MoviePlayerWidget::startPlayback() {
     }
     if (player_->playbackState() == QMediaPlayer::PlayingState)
         return;
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia)
+    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) {
         player_->setPosition(0);
+        furthest_ = 0;
+    }
     player_->play();
 }
 
@@ -104,6 +108,8 @@ void MoviePlayerWidget::ensurePlayer() {
         else if (status == QMediaPlayer::EndOfMedia)
             stopped();
     });
+    connect(player_, &QMediaPlayer::positionChanged, this,
+            [this](qint64 position) { furthest_ = std::max(furthest_, position); });
     connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
         controller_->setPlaying(state == QMediaPlayer::PlayingState);
         if (state == QMediaPlayer::StoppedState)
@@ -138,10 +144,21 @@ void MoviePlayerWidget::failed(const QString& reason) {
     stopped();
 }
 
+// A file cut short plays what it has and ends early, without an error from the decoder.
+void MoviePlayerWidget::sayIfCutShort() const {
+    if (!player_ || player_->error() != QMediaPlayer::NoError)
+        return;
+    const qint64 length = player_->duration();
+    if (furthest_ > 0 && length > 0 && furthest_ + shortfallMs < length)
+        std::fprintf(stderr, "kelvory: %s ended at %.1f s of its %.1f s: the file is cut short\n",
+                     movie_ ? movie_->file().c_str() : "the movie", furthest_ / 1000.0, length / 1000.0);
+}
+
 void MoviePlayerWidget::stopped() {
     if (!awaitingStop_)
         return;
     awaitingStop_ = false;
+    sayIfCutShort();
     report("a movie player's MovieStopped", [](auto& e) { e.movieStopped(); });
 }
 

@@ -40,6 +40,8 @@ private:
     void togglePlayPause();
     void step(int frames);
     void failed(const QString& reason);
+    // Says when playback ended well before the movie's length.
+    void sayIfCutShort() const;
     // Reports MovieStopped, once for each time playback was asked for.
     void stopped();
 
@@ -51,6 +53,7 @@ private:
     std::shared_ptr<QtMovie> movie_;
     bool sourceIsMovie_ = false;
     bool awaitingStop_ = false;
+    qint64 furthest_ = 0; // the furthest position played, in milliseconds
 };
 
 } // namespace fw::qt

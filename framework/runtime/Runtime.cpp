@@ -148,6 +148,12 @@ bool RuntimeIsEventHandled_(const Object&, std::string_view className, std::stri
     return record && record->handlesEvent(event);
 }
 
+void RuntimeReportProblem(std::string_view problem) {
+    const std::string line = programName() + ": " + std::string(problem) + "\n";
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+}
+
 void UnhandledException_(const RuntimeException& exception, std::string_view where) {
     std::string line = programName() + ": unhandled " + exception.ClassName();
     if (!where.empty())

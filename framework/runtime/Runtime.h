@@ -58,7 +58,11 @@ bool RuntimeIsEventHandled_(const Object& object, std::string_view className, st
 // Reports an exception nobody handled on standard error, with where it escaped from. At start-up
 // (before the event loop runs) it also makes the exit status non-zero.
 void UnhandledException_(const RuntimeException& exception, std::string_view where = {});
+// Says on standard error, in one line, something the program goes on without (a media file it
+// cannot use, say).
+void RuntimeReportProblem(std::string_view problem);
 // Tests watch reports through this; the report still goes to standard error.
-void RuntimeSetUnhandledExceptionObserver(std::function<void(const RuntimeException&, std::string_view)> observer);
+void RuntimeSetUnhandledExceptionObserver(
+    std::function<void(const RuntimeException&, std::string_view)> observer);
 
 } // namespace fw

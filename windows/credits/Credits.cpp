@@ -183,7 +183,7 @@ void Credits::btn_contactUs_Pressed(std::shared_ptr<fw::DesktopButton>) {
 }
 
 void Credits::btn_exit_Pressed(std::shared_ptr<fw::DesktopButton>) {
-    fw::NotNil(nice())->Play();
+    fw::NotNil(nice(), "there is no farewell sound (nice.mp3)")->Play();
     fw::MessageBox(kFarewell);
     fw::Quit(0);
 }

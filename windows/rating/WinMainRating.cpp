@@ -23,7 +23,9 @@ void WinMain::ReadPersonality() {
         verdicts[k] = kVerdicts[k].text;
     const auto r = static_cast<std::size_t>(fw::NotNil(fw::System::Random())->InRange(0, 21));
     fw::NotNil(lbl_result())->Text(verdicts[r]);
-    fw::NotNil(kVerdicts[r].sound())->Play();
+    fw::NotNil(kVerdicts[r].sound(),
+               "verdict " + std::to_string(r) + " has no sound (R" + std::to_string(r) + ".mp3)")
+        ->Play();
 }
 
 void WinMain::Timer1_Action(std::shared_ptr<fw::Timer>) {

@@ -4,11 +4,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPointingDevice>
+#include <QMetaObject>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -73,16 +75,28 @@ void Desktop::click(QWidget* widget) {
 
 void Desktop::queueClicks(QWidget* widget, int count) {
     Report::require(widget != nullptr, "a widget to click");
-    QWindow* handle = windowSystemWindow(widget);
+    // Each click is queued as a whole and delivered, when its turn comes, by the same window
+    // system path as a single click: Qt's own press and release bookkeeping, the modality of a
+    // message box and a window hidden meanwhile all apply to it as to real input.
+    QPointer<QWindow> handle = windowSystemWindow(widget);
     Report::require(handle != nullptr, "a window to click in");
-    const QPointF local = middleInWindow(widget);
-    const QPointF global = handle->mapToGlobal(local.toPoint());
-    for (int i = 0; i < count; ++i) {
-        QCoreApplication::postEvent(handle, new QMouseEvent(QEvent::MouseButtonPress, local, local, global,
-                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(handle, new QMouseEvent(QEvent::MouseButtonRelease, local, local, global,
-                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    }
+    const QPoint at = middleInWindow(widget);
+    for (int i = 0; i < count; ++i)
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [handle, at] {
+                if (handle)
+                    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, at);
+            },
+            Qt::QueuedConnection);
+}
+
+QWidget* Desktop::focused() {
+    QWindow* focusWindow = QGuiApplication::focusWindow();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (focusWindow && widget->windowHandle() == focusWindow)
+            return widget->focusWidget();
+    return nullptr;
 }
 
 void Desktop::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
@@ -107,9 +121,22 @@ bool Desktop::activate(QWidget* window) {
 }
 
 bool Desktop::waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    return QTest::qWaitFor(condition, timeoutMs);
+    // Sleeps until the next event rather than in fixed steps, so that a thousand short waits on
+    // a fast timer take a thousand ticks, not a thousand steps.
+    const QDeadlineTimer deadline(timeoutMs);
+    QTimer wake;
+    wake.start(20);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        // Deferred deletions are not carried out by a nested loop unless asked for.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
 }
 
 void Desktop::pause(int ms) {
-    QTest::qWait(ms);
+    const QDeadlineTimer deadline(ms);
+    waitFor([&] { return deadline.hasExpired(); }, ms + 1000);
 }

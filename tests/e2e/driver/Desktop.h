@@ -27,8 +27,10 @@ public:
     // A press and release at the middle of the widget, through its window.
     static void click(QWidget* widget);
     // A burst of clicks queued at once, as input that arrives faster than the program answers;
-    // they are delivered by the event loop, later.
+    // the event loop delivers them later, one after the other, whatever happened meanwhile.
     static void queueClicks(QWidget* widget, int count);
+    // The widget that keys go to: the focused one of the window that has the keyboard.
+    static QWidget* focused();
     // A key press and release in the window that has the keyboard focus.
     static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // The close box in the title bar of the window: the window system's request to close it.

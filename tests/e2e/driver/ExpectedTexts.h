@@ -10,7 +10,8 @@ namespace expected {
 inline const QString kIntroTitle = QStringLiteral("A Pellowick Production");
 inline const QString kRatingTitle = QStringLiteral("Kelvory 1.0");
 inline const QString kCreditsTitle = QStringLiteral("Credits");
-inline const QString kFarewell = QStringLiteral("I hope you are feeling sexy, if not, better luck next time!");
+inline const QString kFarewell =
+    QStringLiteral("I hope you are feeling sexy, if not, better luck next time!");
 
 inline constexpr std::array<const char*, 22> kVerdicts = {
     "You are Hot stuff",
@@ -32,7 +33,8 @@ inline constexpr std::array<const char*, 22> kVerdicts = {
     "Come here often?",
     "I can't take my eyes off of you!",
     "You are a big flirt",
-    "If being sexy was a crime, you\xE2\x80\x99" "d be guilty as charged",
+    "If being sexy was a crime, you\xE2\x80\x99"
+    "d be guilty as charged",
     "You are a big tease",
     "The judges and I agree, you are a 10",
 };

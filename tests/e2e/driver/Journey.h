@@ -15,6 +15,10 @@ public:
     // "Exit": the farewell message box, then the end of the run once it is dismissed.
     static void exitWithFarewell(QWidget* credits);
 
+    // The last action has been taken: the program must end by itself within a while, or the
+    // driver says so and ends it, rather than leave the runner to find a hang.
+    static void expectEnd(const char* why);
+
     // How much longer than usual everything takes (under a memory checker).
     static int scaled(int ms);
 };

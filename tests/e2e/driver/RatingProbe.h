@@ -2,9 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 
-class QPushButton;
-class QTimer;
 class QWidget;
 
 // Watches the rating cycle from outside the program: a rating is "Rate Me" turning disabled (the

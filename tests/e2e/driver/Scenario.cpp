@@ -15,9 +15,12 @@ struct Entry {
 };
 
 constexpr Entry kScenarios[] = {
-    {"whole-run", &scenarios::wholeRun},         {"media-fault", &scenarios::mediaFault},
-    {"links", &scenarios::links},                {"load", &scenarios::load},
-    {"rapid-input", &scenarios::rapidInput},     {"quit-shortcut", &scenarios::quitShortcut},
+    {"whole-run", &scenarios::wholeRun},
+    {"media-fault", &scenarios::mediaFault},
+    {"links", &scenarios::links},
+    {"load", &scenarios::load},
+    {"rapid-input", &scenarios::rapidInput},
+    {"quit-shortcut", &scenarios::quitShortcut},
 };
 
 Scenario& current() {

@@ -1,0 +1,56 @@
+// The real program with a damaged bundle: it must neither crash nor hang, the intro must still
+// hand over and the rating still show its verdicts, and each fault must be said on standard
+// error in one clear line per action that meets it, with no dialog.
+#include "runner/MediaFault.h"
+
+#include "runner/BundleCopy.h"
+#include "runner/ProgramRun.h"
+#include "runner/RunChecks.h"
+#include "runner/Tools.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MediaFaultTest : public ::testing::TestWithParam<MediaFault> {
+protected:
+    RunResult runWithFault() const {
+        BundleCopy bundle(Tools::driverBuild());
+        GetParam().damage(bundle);
+        std::vector<std::string> words = {"media-fault"};
+        words.insert(words.end(), GetParam().scenario.begin(), GetParam().scenario.end());
+        return ProgramRun(bundle).arguments(words).run();
+    }
+};
+
+// The driver checks on screen: hand-over within 15 s, every window's texts, each press of
+// "Rate Me" showing one verdict exactly and starting one rating, no message box but the
+// farewell; and, without the farewell sound, that "Exit" leaves the program running.
+TEST_P(MediaFaultTest, TheRunGoesOnToItsEnd) {
+    const RunResult run = runWithFault();
+    EXPECT_TRUE(runchecks::scenarioPassed(run, 0));
+}
+
+TEST_P(MediaFaultTest, EachFaultIsSaidInOneClearLine) {
+    const RunResult run = runWithFault();
+    ASSERT_TRUE(runchecks::endedWith(run, 0));
+    const long long actions = GetParam().failingActions(run);
+    ASSERT_GT(actions, 0) << run.describe();
+    for (const std::string& name : GetParam().named) {
+        EXPECT_GE(run.linesMentioning(name), 1) << "nothing on standard error names " << name << "\n"
+                                                << run.describe();
+        EXPECT_LE(run.linesMentioning(name), actions)
+            << "more lines on " << name << " than actions that met it\n"
+            << run.describe();
+    }
+    // Beside the one line about the missing audio device, the program says nothing else.
+    const long long said = static_cast<long long>(run.programLines().size()) -
+                           run.linesMentioning("kelvory: no audio output device");
+    EXPECT_LE(said, actions) << "a stack of lines for " << actions << " failing actions\n" << run.describe();
+    EXPECT_TRUE(runchecks::nothingForeign(run));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bundle, MediaFaultTest, ::testing::ValuesIn(MediaFault::all()),
+                         [](const ::testing::TestParamInfo<MediaFault>& info) { return info.param.name; });
+
+} // namespace

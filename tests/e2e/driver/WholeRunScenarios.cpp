@@ -1,0 +1,68 @@
+#include "Desktop.h"
+#include "ExpectedTexts.h"
+#include "Journey.h"
+#include "Report.h"
+#include "Scenario.h"
+#include "Scenarios.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+constexpr int kTickMs = 4500;
+
+// A link is handed to the desktop and the program goes on at once, whatever the desktop does.
+void clickLink(QWidget* link, const char* what) {
+    Report::require(link != nullptr, std::string("the link ") + what);
+    QElapsedTimer clock;
+    clock.start();
+    Desktop::click(link);
+    Report::check(clock.elapsed() < Journey::scaled(5000),
+                  std::string("the link ") + what + " returns at once");
+    Desktop::pause(Journey::scaled(300)); // the desktop's opener starts before the next click
+    Report::step(std::string("opened ") + what);
+}
+
+} // namespace
+
+void scenarios::wholeRun(const Scenario&) {
+    QWidget* rating = Journey::awaitHandOver();
+    const int verdict = Journey::rate(rating);
+    Report::fact("verdict", verdict);
+    // Back at the next tick of the window's own 4500 ms timer, not before a press is over.
+    QPushButton* rateMe = Desktop::button(rating, QStringLiteral("Rate Me"));
+    QElapsedTimer clock;
+    clock.start();
+    Report::check(Desktop::waitFor([&] { return rateMe->isEnabled(); }, kTickMs + 1500),
+                  "\"Rate Me\" comes back at the next tick");
+    Report::fact("reenabled_ms", clock.elapsed());
+    QWidget* credits = Journey::quitToCredits(rating);
+    Journey::exitWithFarewell(credits);
+}
+
+void scenarios::links(const Scenario&) {
+    QWidget* rating = Journey::awaitHandOver();
+    clickLink(Desktop::button(rating, QStringLiteral("Visit Website")), "Visit Website");
+    clickLink(Desktop::control(rating, QStringLiteral("lbl_Copyright")), "copyright");
+    Report::check(Desktop::shown(expected::kRatingTitle), "the rating window stays after its links");
+    QWidget* credits = Journey::quitToCredits(rating);
+    clickLink(Desktop::control(credits, QStringLiteral("Canvas1")), "logo");
+    clickLink(Desktop::button(credits, QStringLiteral("Visit Our Website")), "Visit Our Website");
+    clickLink(Desktop::button(credits, QStringLiteral("Contact Us Now")), "Contact Us Now");
+    Report::check(Desktop::shown(expected::kCreditsTitle), "the credits stay after their links");
+    Report::fact("links_clicked", 5);
+    Journey::exitWithFarewell(credits);
+}
+
+void scenarios::quitShortcut(const Scenario&) {
+    QWidget* rating = Journey::awaitHandOver();
+    Report::require(Desktop::activate(rating), "the rating window gets the keyboard");
+    Report::step("ctrl+q");
+    Desktop::key(Qt::Key_Q, Qt::ControlModifier);
+    // Ending the application leaves the rating window without its Closing, so no credits.
+    Report::check(!Desktop::shown(expected::kCreditsTitle), "Ctrl+Q shows no credits");
+    Report::done();
+    Journey::expectEnd("Ctrl+Q was pressed");
+}

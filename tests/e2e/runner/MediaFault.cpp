@@ -1,0 +1,94 @@
+#include "MediaFault.h"
+
+#include <random>
+
+namespace {
+
+const std::string kMovie = "PellowickIntroVideo.mp4";
+const std::vector<std::string> kPictures = {"guymeditating", "HotnessMeter1", "HowHot",
+                                            "PellowickUpdatedLogosmall"};
+
+std::string randomBytes(std::size_t count) {
+    std::mt19937 generator(20240611); // fixed: the same damage in every run
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes(count, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(byte(generator));
+    return bytes;
+}
+
+long long once(const RunResult&) {
+    return 1;
+}
+
+// A damaged verdict fails each time it is drawn; a file that is there but no sound also fails
+// the one attempt to open it.
+MediaFault verdictFault(const std::string& name, int verdict, bool refusedWhenOpened,
+                        std::function<void(const BundleCopy&)> damage) {
+    const std::string drawn = "drawn." + std::to_string(verdict);
+    return {name,
+            std::move(damage),
+            {"draws=" + std::to_string(verdict)},
+            {"R" + std::to_string(verdict) + ".mp3"},
+            [drawn, refusedWhenOpened](const RunResult& run) {
+                return run.number(drawn) + (refusedWhenOpened ? 1 : 0);
+            }};
+}
+
+} // namespace
+
+const std::vector<MediaFault>& MediaFault::all() {
+    static const std::vector<MediaFault> faults = {
+        {"NoResourcesFolder",
+         [](const BundleCopy& bundle) { bundle.removeResources(); },
+         {"farewell=missing"},
+         {"Resources"},
+         // the movie, the four pictures, every rating and every press of "Exit"
+         [](const RunResult& run) { return 5 + run.number("ratings") + run.number("exit_presses"); }},
+        {"MovieMissing", [](const BundleCopy& bundle) { bundle.remove(kMovie); }, {}, {kMovie}, once},
+        {"MovieEmpty", [](const BundleCopy& bundle) { bundle.write(kMovie, ""); }, {}, {kMovie}, once},
+        {"MovieTruncatedHalfway",
+         [](const BundleCopy& bundle) { bundle.truncateToHalf(kMovie); },
+         {},
+         {kMovie},
+         once},
+        {"MovieIsATextFile",
+         [](const BundleCopy& bundle) { bundle.write(kMovie, "This is a text file, not a movie.\n"); },
+         {},
+         {kMovie},
+         once},
+        {"MovieIsADanglingLink",
+         [](const BundleCopy& bundle) { bundle.danglingLink(kMovie); },
+         {},
+         {kMovie},
+         once},
+        verdictFault("VerdictSoundMissing", 0, false,
+                     [](const BundleCopy& bundle) { bundle.remove("R0.mp3"); }),
+        verdictFault("VerdictSoundEmpty", 21, true,
+                     [](const BundleCopy& bundle) { bundle.write("R21.mp3", ""); }),
+        verdictFault("VerdictSoundRandomBytes", 12, true,
+                     [](const BundleCopy& bundle) { bundle.write("R12.mp3", randomBytes(16384)); }),
+        verdictFault("VerdictSoundIsText", 19, true,
+                     [](const BundleCopy& bundle) { bundle.write("R19.mp3", "ID: not a sound at all\n"); }),
+        verdictFault("VerdictSoundIsADanglingLink", 5, false,
+                     [](const BundleCopy& bundle) { bundle.danglingLink("R5.mp3"); }),
+        {"FarewellSoundMissing",
+         [](const BundleCopy& bundle) { bundle.remove("nice.mp3"); },
+         {"farewell=missing"},
+         {"nice.mp3"},
+         [](const RunResult& run) { return run.number("exit_presses"); }},
+        {"EveryPictureMissing",
+         [](const BundleCopy& bundle) {
+             for (const std::string& picture : kPictures)
+                 bundle.remove(picture + ".svg");
+         },
+         {},
+         kPictures,
+         [](const RunResult&) { return static_cast<long long>(kPictures.size()); }},
+    };
+    return faults;
+}
+
+void PrintTo(const MediaFault& fault, std::ostream* out) {
+    *out << fault.name;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <sys/types.h>
+
+// A private virtual X server (Xvfb) for the cases that need a real one: the xcb platform and
+// the desktop's URL opener, which the offscreen platform does not use.
+class XServer {
+public:
+    // A started server, or null when Xvfb is not installed or does not start.
+    static std::unique_ptr<XServer> start();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    const std::string& display() const { return display_; }
+
+private:
+    XServer(pid_t pid, std::string display) : pid_(pid), display_(std::move(display)) {}
+
+    pid_t pid_;
+    std::string display_;
+};

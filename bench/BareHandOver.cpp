@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         intro.setWindowTitle(QStringLiteral("A Pellowick Production"));
         intro.resize(960, 540);
         intro.show();
-        // As long as the intro window is up in the program before its movie ends.
+        // Settled, as the intro window is by the end of its movie: drawn, nothing pending.
         const auto settled = bench::Clock::now() + std::chrono::milliseconds(500);
         bench::waitUntil([&] { return bench::Clock::now() > settled; }, std::chrono::seconds(5), "the intro");
 
@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
         rating.setWindowTitle(QStringLiteral("Kelvory"));
         rating.resize(675, 552);
         rating.show();
-        bench::waitUntil([&] { return mapped.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-                         std::chrono::seconds(30), "the new window");
+        bench::waitUntil(
+            [&] { return mapped.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+            std::chrono::seconds(30), "the new window");
         const auto end = mapped.get();
         if (!end)
             throw std::runtime_error("the new window was never mapped");

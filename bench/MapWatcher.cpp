@@ -24,8 +24,8 @@ MapWatcher::MapWatcher() : connection_(xcb_connect(nullptr, nullptr), &xcb_disco
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so that listening has begun when the constructor returns.
     auto error = own(xcb_request_check(
-        connection_.get(), xcb_change_window_attributes_checked(connection_.get(), screen->root,
-                                                                XCB_CW_EVENT_MASK, &mask)));
+        connection_.get(),
+        xcb_change_window_attributes_checked(connection_.get(), screen->root, XCB_CW_EVENT_MASK, &mask)));
     if (error)
         throw std::runtime_error("cannot watch the X server's root window");
     netWmName_ = atom("_NET_WM_NAME");
@@ -42,10 +42,11 @@ xcb_atom_t MapWatcher::atom(const char* name) {
 std::string MapWatcher::titleOf(xcb_window_t window) {
     // Toolkits set both names; the UTF-8 one first, the legacy one for the rest.
     const std::pair<xcb_atom_t, xcb_atom_t> names[] = {{netWmName_, utf8String_},
-                                                      {XCB_ATOM_WM_NAME, XCB_ATOM_ANY}};
+                                                       {XCB_ATOM_WM_NAME, XCB_ATOM_ANY}};
     for (auto [property, type] : names) {
         auto reply = own(xcb_get_property_reply(
-            connection_.get(), xcb_get_property(connection_.get(), 0, window, property, type, 0, 1024), nullptr));
+            connection_.get(), xcb_get_property(connection_.get(), 0, window, property, type, 0, 1024),
+            nullptr));
         if (reply && xcb_get_property_value_length(reply.get()) > 0)
             return std::string(static_cast<const char*>(xcb_get_property_value(reply.get())),
                                static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
@@ -53,7 +54,7 @@ std::string MapWatcher::titleOf(xcb_window_t window) {
     return {};
 }
 
-std::optional<Clock::time_point> MapWatcher::waitForMap(const std::string& title,
+std::optional<Clock::time_point> MapWatcher::waitForMap(const std::string& titleStart,
                                                         std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
     pollfd server{xcb_get_file_descriptor(connection_.get()), POLLIN, 0};
@@ -63,7 +64,7 @@ std::optional<Clock::time_point> MapWatcher::waitForMap(const std::string& title
             if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
                 continue;
             const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
-            if (!map->override_redirect && titleOf(map->window) == title)
+            if (!map->override_redirect && titleOf(map->window).starts_with(titleStart))
                 return arrived;
         }
         if (xcb_connection_has_error(connection_.get()))

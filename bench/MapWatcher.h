@@ -18,9 +18,10 @@ public:
     // Connects to $DISPLAY; throws std::runtime_error when there is no X server.
     MapWatcher();
 
-    // The time the first top-level window titled `title` was mapped (the clock read as its
-    // MapNotify arrives), or nothing once `timeout` has passed.
-    std::optional<Clock::time_point> waitForMap(const std::string& title, std::chrono::milliseconds timeout);
+    // The time the first top-level window whose title begins with `titleStart` was mapped (the
+    // clock read as its MapNotify arrives), or nothing once `timeout` has passed.
+    std::optional<Clock::time_point> waitForMap(const std::string& titleStart,
+                                                std::chrono::milliseconds timeout);
 
 private:
     std::string titleOf(xcb_window_t window);

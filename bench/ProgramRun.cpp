@@ -9,9 +9,7 @@
 #include "ui/DesktopApplication.h"
 
 #include <QApplication>
-#include <QMediaPlayer>
 #include <QWidget>
-#include <cstdio>
 #include <stdexcept>
 
 namespace bench {
@@ -19,7 +17,6 @@ namespace bench {
 namespace {
 
 constexpr std::chrono::seconds kPatience{30};
-constexpr qint64 kLastMoments = 300; // ms of the movie left to play before it ends
 
 } // namespace
 
@@ -46,39 +43,21 @@ ProgramRun::~ProgramRun() {
     fw::RuntimePerformFinalizers();
 }
 
-QWidget& ProgramRun::window(const QString& title) {
+QWidget* ProgramRun::findWindow(const char* titleStart) {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle() == title)
-            return *widget;
-    throw std::runtime_error("no window titled " + title.toStdString());
+        if (widget->isVisible() && widget->windowTitle().startsWith(QLatin1String(titleStart)))
+            return widget;
+    return nullptr;
 }
 
-bool ProgramRun::ratingWindowShown() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle() == QStringLiteral("Kelvory"))
-            return true;
-    return false;
+QWidget& ProgramRun::window(const char* titleStart) {
+    if (QWidget* found = findWindow(titleStart))
+        return *found;
+    throw std::runtime_error(std::string("no window titled ") + titleStart);
 }
 
-QMediaPlayer& ProgramRun::playingIntroMovie() {
-    QMediaPlayer* movie = nullptr;
-    waitUntil(
-        [&] {
-            movie = introWindow().findChild<QMediaPlayer*>();
-            return movie && movie->playbackState() == QMediaPlayer::PlayingState && movie->position() > 0;
-        },
-        kPatience, "the intro movie to play");
-    return *movie;
-}
-
-void ProgramRun::skipToTheIntrosEnd() {
-    QMediaPlayer& movie = playingIntroMovie();
-    movie.setPosition(std::max<qint64>(0, movie.duration() - kLastMoments));
-}
-
-void ProgramRun::handOver() {
-    skipToTheIntrosEnd();
-    waitUntil(&ProgramRun::ratingWindowShown, kPatience, "the rating window");
+void ProgramRun::waitForHandOver() {
+    waitUntil([] { return findWindow(kRatingTitle) != nullptr; }, kPatience, "the rating window");
     checkNoReports();
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <memory>
 #include <string>
 #include <vector>
 
-class QMediaPlayer;
 class QWidget;
 
 namespace bench {
@@ -20,18 +18,19 @@ public:
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
-    // The visible top-level window titled `title`; throws when there is none.
-    static QWidget& window(const QString& title);
-    static QWidget& introWindow() { return window(QStringLiteral("A Pellowick Production")); }
-    static QWidget& ratingWindow() { return window(QStringLiteral("Kelvory")); }
-    static bool ratingWindowShown();
+    // The windows' titles, or how they begin: the rating window adds the version.
+    static constexpr const char* kIntroTitle = "A Pellowick Production";
+    static constexpr const char* kRatingTitle = "Kelvory";
 
-    // The intro's movie, once it is playing.
-    QMediaPlayer& playingIntroMovie();
-    // Moves the playing movie to its last moments, so that it ends by itself and hands over.
-    void skipToTheIntrosEnd();
-    // The hand-over, start to end: returns once the rating window is shown.
-    void handOver();
+    // The visible top-level window whose title begins with `titleStart`: null, or throws, when
+    // there is none.
+    static QWidget* findWindow(const char* titleStart);
+    static QWidget& window(const char* titleStart);
+    static QWidget& introWindow() { return window(kIntroTitle); }
+    static QWidget& ratingWindow() { return window(kRatingTitle); }
+
+    // Lets the intro movie play to its end; returns once the rating window is shown.
+    void waitForHandOver();
 
     // Throws if the program has reported an exception so far.
     void checkNoReports() const;

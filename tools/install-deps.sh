@@ -13,11 +13,17 @@ packages=(
   fonts-urw-base35 fonts-dejavu-core
   # tests: a real X server, process tools, memory checkers
   xvfb xauth x11-utils valgrind strace
+  # benchmarks: watching the X server for windows being mapped
+  libxcb1-dev
 )
+# benchmarks: a sound server for the sounds to play into, unless PipeWire serves as one (the two
+# exclude each other)
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+installed pipewire-pulse || packages+=(pulseaudio)
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

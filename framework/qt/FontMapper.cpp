@@ -45,6 +45,11 @@ QFont FontMapper::map(const platform::Font& font) {
     return result;
 }
 
+void FontMapper::preload() {
+    for (const char* designed : {"Apple Chancery", "Verdana", "System"})
+        QFontMetrics(map(platform::Font{designed})).height();
+}
+
 QFont FontMapper::fitted(QFont font, const QString& text, QSize box, int flags) {
     if (text.isEmpty() || box.isEmpty())
         return font;

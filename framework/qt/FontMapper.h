@@ -17,6 +17,9 @@ public:
     static QFont fitted(QFont font, const QString& text, QSize box, int flags);
     // The installed family that stands in for `name`.
     static QString family(const std::string& name);
+    // Loads the desktop's font list and the faces standing in for the designed ones, which take
+    // milliseconds the first time; sizes made later share the loaded faces.
+    static void preload();
 };
 
 } // namespace fw::qt

@@ -3,6 +3,7 @@
 #include "qt/CoreCall.h"
 #include "qt/DecoderChoice.h"
 #include "qt/DisplayGuard.h"
+#include "qt/FontMapper.h"
 #include "qt/MediaSniffer.h"
 #include "qt/QtMovie.h"
 #include "qt/QtPicture.h"
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -29,6 +31,8 @@ Platform& Platform::the() {
 namespace fw::qt {
 
 namespace {
+// Long enough for the first window to be up and drawn, well before a short intro ends.
+constexpr int kFontPreloadDelayMs = 500;
 // QApplication keeps references to these for its whole life.
 int argc = 1;
 char programName[] = "kelvory";
@@ -68,6 +72,8 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     DisplayGuard::connected();
     // The core decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The fonts load while the first window is up, rather than when a window with text is built.
+    QTimer::singleShot(kFontPreloadDelayMs, app_.get(), &FontMapper::preload);
 }
 
 void QtPlatform::setSupportsHiDPI(bool on) {

@@ -67,8 +67,7 @@ void QtWindow::update(const platform::WindowState& state) {
         applySize(state);
     shown_ = state;
     if (state.visible && !window_->isVisible()) {
-        placeOnScreen();
-        window_->show();
+        showMappedFirst();
         window_->raise();
         window_->activateWindow();
     } else if (!state.visible && window_->isVisible()) {
@@ -90,6 +89,25 @@ void QtWindow::applySize(const platform::WindowState& state) {
         window_->resize(state.width, state.height + std::max(menuHeight, 0));
     }
     layout_->activate();
+}
+
+// The first time, the window is put on screen before its content is shown: the content's first
+// accessibility event connects to the desktop's session bus, which the window need not wait for.
+void QtWindow::showMappedFirst() {
+    const bool first = !placed_;
+    placeOnScreen();
+    if (!first || content_->isHidden()) {
+        window_->show();
+        return;
+    }
+    const QSizePolicy policy = content_->sizePolicy();
+    QSizePolicy keepsItsPlace = policy;
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    content_->setSizePolicy(keepsItsPlace);
+    content_->hide();
+    window_->show();
+    content_->show();
+    content_->setSizePolicy(policy);
 }
 
 // Centred on the screen the first time the window is shown; where the user moved it afterwards.

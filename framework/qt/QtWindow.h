@@ -39,6 +39,7 @@ public:
 
 private:
     void applySize(const platform::WindowState& state);
+    void showMappedFirst();
     void placeOnScreen();
 
     QPointer<WindowWidget> window_;

@@ -5,6 +5,7 @@
 #include "ui/ColorGroup.h"
 #include "ui/DesktopWindow.h"
 #include "ui/StoredProperties.h"
+#include "windows/WindowLayout.h"
 
 #include <cstdint>
 #include <functional>
@@ -40,11 +41,7 @@ void CreateControl(fw::DesktopWindow& window, const ControlStep<Made, Fetched>& 
 
 // A label's text colour, made through the window from 0x00RRGGBB.
 template <class Label> std::function<void(fw::DesktopWindow&, Label&)> WithTextColor(std::uint64_t rgb) {
-    return [rgb](fw::DesktopWindow& window, Label& label) {
-        auto color = window.New_<fw::ColorGroup>();
-        color->SetFromUInt64(rgb);
-        label.TextColor(color);
-    };
+    return [rgb](fw::DesktopWindow& window, Label& label) { label.TextColor(NewColor(window, rgb)); };
 }
 
 // A canvas's backdrop: whatever the picture accessor gives, nil included.

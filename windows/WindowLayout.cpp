@@ -27,8 +27,12 @@ fw::StoredProperties StoredWindowProperties(const WindowLook& look) {
     return properties;
 }
 
+std::shared_ptr<fw::ColorGroup> NewColor(fw::DesktopWindow& window, std::uint64_t rgb) {
+    auto color = window.New_<fw::ColorGroup>();
+    color->SetFromUInt64(rgb);
+    return color;
+}
+
 void SetWhiteBackground(fw::DesktopWindow& window) {
-    auto white = window.New_<fw::ColorGroup>();
-    white->SetFromUInt64(0xFFFFFF);
-    window.BackgroundColor(white);
+    window.BackgroundColor(NewColor(window, 0xFFFFFF));
 }

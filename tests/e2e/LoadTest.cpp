@@ -26,7 +26,8 @@ TEST(Load, TenThousandRatingsThenAHundredNewRatingWindows) {
     EXPECT_EQ(run.number("ratings"), kRatings) << "ratings lost or doubled\n" << run.describe();
     EXPECT_EQ(run.number("most_ratings_between_ticks"), 1) << run.describe();
     EXPECT_EQ(run.number("verdicts_seen"), 22) << run.describe();
-    EXPECT_EQ(run.number("recreations"), kRecreations) << run.describe();
+    EXPECT_EQ(run.number("rating_windows_made"), kRecreations) << run.describe();
+    EXPECT_EQ(run.number("rating_windows_destroyed"), kRecreations) << run.describe();
     EXPECT_TRUE(runchecks::nothingForeign(run));
 }
 

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +65,14 @@ QWidget* Desktop::control(QWidget* window, const QString& name) {
 QString Desktop::labelText(QWidget* window, const QString& name) {
     auto* label = qobject_cast<QLabel*>(control(window, name));
     return label ? label->text() : QString();
+}
+
+int Desktop::controlsOfClass(QWidget* window, const char* className) {
+    if (!window)
+        return 0;
+    const QList<QWidget*> all = window->findChildren<QWidget*>();
+    return static_cast<int>(
+        std::count_if(all.begin(), all.end(), [&](QWidget* w) { return w->inherits(className); }));
 }
 
 void Desktop::click(QWidget* widget) {

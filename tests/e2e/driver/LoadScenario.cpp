@@ -43,15 +43,20 @@ bool ratingWindowGone() {
 }
 
 // The rating window's close box leaves it for the credits; a credits link then needs the rating
-// window's addresses and makes a new, hidden one, which is closed again.
+// window's addresses and makes a new, hidden one, which is closed again. Counted as seen: a
+// window that appears where there was none, and a window object destroyed.
 void recreateMany(QWidget* credits, int count) {
     QPushButton* visit = Desktop::button(credits, QStringLiteral("Visit Our Website"));
+    int made = 0;
+    int destroyed = 0;
     for (int i = 0; i < count; ++i) {
         Desktop::click(visit);
         Report::require(Desktop::waitFor([] { return Desktop::windows(expected::kRatingTitle).size() == 1; },
                                          Journey::scaled(5000)),
                         "a credits link makes one new rating window, round " + std::to_string(i));
         QPointer<QWidget> hidden = Desktop::window(expected::kRatingTitle);
+        ++made;
+        QObject::connect(hidden, &QObject::destroyed, [&destroyed] { ++destroyed; });
         Report::check(!hidden->isVisible(), "the new rating window stays hidden");
         Report::check(Desktop::button(hidden, QStringLiteral("Rate Me")) != nullptr,
                       "the new rating window has its controls");
@@ -60,7 +65,8 @@ void recreateMany(QWidget* credits, int count) {
                         "the closed rating window goes, round " + std::to_string(i));
         Report::check(credits->isVisible(), "the credits stay shown");
     }
-    Report::fact("recreations", count);
+    Report::fact("rating_windows_made", made);
+    Report::fact("rating_windows_destroyed", destroyed);
     Report::check(Desktop::windows(expected::kCreditsTitle).size() == 1, "still one credits window");
 }
 

@@ -17,6 +17,7 @@ constexpr int kMostPresses = 3000;
 constexpr int kPressesWithoutTarget = 30;
 // Each damaged verdict is drawn twice: its first draw and a later one fail differently inside.
 constexpr int kDrawsOfEachTarget = 2;
+constexpr const char* kPictureClass = "fw::qt::CanvasWidget";
 
 void checkRatingWindowTexts(QWidget* rating) {
     for (const char* caption : {"Rate Me", "Quit", "Visit Website"})
@@ -48,6 +49,9 @@ void leaveWithoutFarewell(QWidget* credits) {
 
 void scenarios::mediaFault(const Scenario& scenario) {
     const std::vector<int> targets = scenario.intListArg("draws");
+    // What of the bundle the windows ask for as they are made: the intro's movie, the pictures.
+    Report::fact("movie_players", Desktop::controlsOfClass(Desktop::window(expected::kIntroTitle),
+                                                           "fw::qt::MoviePlayerWidget"));
     QWidget* rating = Journey::awaitHandOver();
     checkRatingWindowTexts(rating);
 
@@ -75,6 +79,8 @@ void scenarios::mediaFault(const Scenario& scenario) {
     probe.setTickPeriod(4500);
 
     QWidget* credits = Journey::quitToCredits(rating);
+    Report::fact("pictures", Desktop::controlsOfClass(rating, kPictureClass) +
+                                 Desktop::controlsOfClass(credits, kPictureClass));
     if (scenario.arg("farewell") == "missing")
         leaveWithoutFarewell(credits);
     else

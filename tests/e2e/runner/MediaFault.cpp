@@ -17,8 +17,8 @@ std::string randomBytes(std::size_t count) {
     return bytes;
 }
 
-long long once(const RunResult&) {
-    return 1;
+long long movieOpenings(const RunResult& run) {
+    return run.number("movie_players");
 }
 
 // A damaged verdict fails each time it is drawn; a file that is there but no sound also fails
@@ -43,25 +43,36 @@ const std::vector<MediaFault>& MediaFault::all() {
          [](const BundleCopy& bundle) { bundle.removeResources(); },
          {"farewell=missing"},
          {"Resources"},
-         // the movie, the four pictures, every rating and every press of "Exit"
-         [](const RunResult& run) { return 5 + run.number("ratings") + run.number("exit_presses"); }},
-        {"MovieMissing", [](const BundleCopy& bundle) { bundle.remove(kMovie); }, {}, {kMovie}, once},
-        {"MovieEmpty", [](const BundleCopy& bundle) { bundle.write(kMovie, ""); }, {}, {kMovie}, once},
+         // the movie, the pictures, every rating and every press of "Exit"
+         [](const RunResult& run) {
+             return movieOpenings(run) + run.number("pictures") + run.number("ratings") +
+                    run.number("exit_presses");
+         }},
+        {"MovieMissing",
+         [](const BundleCopy& bundle) { bundle.remove(kMovie); },
+         {},
+         {kMovie},
+         movieOpenings},
+        {"MovieEmpty",
+         [](const BundleCopy& bundle) { bundle.write(kMovie, ""); },
+         {},
+         {kMovie},
+         movieOpenings},
         {"MovieTruncatedHalfway",
          [](const BundleCopy& bundle) { bundle.truncateToHalf(kMovie); },
          {},
          {kMovie},
-         once},
+         movieOpenings},
         {"MovieIsATextFile",
          [](const BundleCopy& bundle) { bundle.write(kMovie, "This is a text file, not a movie.\n"); },
          {},
          {kMovie},
-         once},
+         movieOpenings},
         {"MovieIsADanglingLink",
          [](const BundleCopy& bundle) { bundle.danglingLink(kMovie); },
          {},
          {kMovie},
-         once},
+         movieOpenings},
         verdictFault("VerdictSoundMissing", 0, false,
                      [](const BundleCopy& bundle) { bundle.remove("R0.mp3"); }),
         verdictFault("VerdictSoundEmpty", 21, true,
@@ -84,7 +95,7 @@ const std::vector<MediaFault>& MediaFault::all() {
          },
          {},
          kPictures,
-         [](const RunResult&) { return static_cast<long long>(kPictures.size()); }},
+         [](const RunResult& run) { return run.number("pictures"); }},
     };
     return faults;
 }

@@ -3,16 +3,16 @@
 #include <csignal>
 #include <fstream>
 #include <sys/types.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 
-UrlOpener::UrlOpener(const fs::path& folder, Kind kind)
+UrlOpener::UrlOpener(const fs::path& folder, Kind kind, const std::string& command)
     : folder_(folder), log_(folder / "opened.log"), pids_(folder / "waiting.pids") {
     fs::create_directories(folder_);
     std::string body;
     switch (kind) {
     case Kind::Recording:
-        body = "echo \"$1\" >> '" + log_.string() + "'\n";
         break;
     case Kind::Failing:
         body = "exit 4\n"; // xdg-open's "the action failed"
@@ -23,8 +23,8 @@ UrlOpener::UrlOpener(const fs::path& folder, Kind kind)
     case Kind::Missing:
         return;
     }
-    const fs::path script = folder_ / "xdg-open";
-    std::ofstream(script) << "#!/bin/sh\n" << body;
+    const fs::path script = folder_ / command;
+    std::ofstream(script) << "#!/bin/sh\necho \"$1\" >> '" << log_.string() << "'\n" << body;
     fs::permissions(script, fs::perms::owner_all);
 }
 
@@ -36,11 +36,16 @@ UrlOpener::~UrlOpener() {
             kill(pid, SIGKILL);
 }
 
-std::vector<std::string> UrlOpener::opened() const {
-    std::vector<std::string> lines;
-    std::ifstream in(log_);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
+std::vector<std::string> UrlOpener::awaitOpened(std::size_t count, std::chrono::milliseconds within) const {
+    const auto deadline = std::chrono::steady_clock::now() + within;
+    for (;;) {
+        std::vector<std::string> lines;
+        std::ifstream in(log_);
+        std::string line;
+        while (std::getline(in, line))
+            lines.push_back(line);
+        if (lines.size() >= count || std::chrono::steady_clock::now() >= deadline)
+            return lines;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }

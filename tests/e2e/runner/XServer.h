@@ -15,6 +15,9 @@ public:
     XServer& operator=(const XServer&) = delete;
 
     const std::string& display() const { return display_; }
+    // Whether a window of that title is mapped and viewable on this server, as the X tools see
+    // it from outside the program.
+    bool shows(const std::string& title) const;
 
 private:
     XServer(pid_t pid, std::string display) : pid_(pid), display_(std::move(display)) {}

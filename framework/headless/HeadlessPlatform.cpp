@@ -29,14 +29,18 @@ namespace {
 // How much of a file is read to tell its kind; an SVG's root element sits near the start.
 constexpr std::size_t kHeadBytes = 4096;
 
-bool holdsVisibleItem(const platform::MenuSpec& menu, const std::string& name) {
+// The visible item of `menu` that `matches`, however deep.
+const platform::MenuSpec* findVisibleItem(const platform::MenuSpec& menu,
+                                          const std::function<bool(const platform::MenuSpec&)>& matches) {
     for (const auto& item : menu.children) {
         if (!item.visible)
             continue;
-        if (item.name == name || holdsVisibleItem(item, name))
-            return true;
+        if (matches(item))
+            return &item;
+        if (const auto* found = findVisibleItem(item, matches))
+            return found;
     }
-    return false;
+    return nullptr;
 }
 
 // Restores a flag however the scope is left.
@@ -261,14 +265,30 @@ bool HeadlessPlatform::closeBox(const DesktopWindow& window) {
 bool HeadlessPlatform::chooseMenu(const std::string& name) {
     if (!events_)
         return false;
-    bool offered = appMenuBar_ && holdsVisibleItem(*appMenuBar_, name);
-    for (const HeadlessWindow* window : world_->windows) {
-        if (window->state().visible && window->menuBar() && holdsVisibleItem(*window->menuBar(), name))
-            offered = true;
-    }
+    const auto named = [&](const platform::MenuSpec& item) { return item.name == name; };
+    const bool offered =
+        std::any_of(world_->windows.begin(), world_->windows.end(), [&](const HeadlessWindow* window) {
+            return window->state().visible && window->menuBar() && findVisibleItem(*window->menuBar(), named);
+        });
     if (!offered)
         return false;
     events_->menuChosen(name);
+    runPending();
+    return true;
+}
+
+bool HeadlessPlatform::pressShortcut(const DesktopWindow& window, const std::string& shortcut) {
+    if (!events_ || window.IsClosed() || !nativeOf(window).state().visible)
+        return false;
+    const platform::MenuSpec* bar = nativeOf(window).menuBar();
+    if (!bar)
+        bar = applicationMenuBar();
+    const platform::MenuSpec* item =
+        bar ? findVisibleItem(*bar, [&](const platform::MenuSpec& each) { return each.shortcut == shortcut; })
+            : nullptr;
+    if (!item)
+        return false;
+    events_->menuChosen(item->name);
     runPending();
     return true;
 }

@@ -107,9 +107,13 @@ public:
     bool mouseDown(const DesktopUIControl& control, int x, int y);
     // The window's close box: only when the window shows one and is visible.
     bool closeBox(const DesktopWindow& window);
-    // A menu choice by item Name: only when a visible item of that name is in the application's
-    // menu bar or a visible window's, and the platform was initialised.
+    // A menu choice by item Name: only when a visible item of that name is in the menu bar of a
+    // visible window that shows one, and the platform was initialised. A window that sets no
+    // menu bar shows none.
     bool chooseMenu(const std::string& name);
+    // A shortcut ("Cmd+Q") pressed in a visible window: it chooses the visible item that has it in
+    // the window's menu bar or, in a window that sets none, in the application's.
+    bool pressShortcut(const DesktopWindow& window, const std::string& shortcut);
     // The playing movie of a player reaches its end (reports movieStopped); false when not playing.
     bool finishMovie(const DesktopMoviePlayer& player);
 

@@ -55,6 +55,43 @@ QKeySequence MenuBarBuilder::shortcut(const std::string& text) {
     return QKeySequence::fromString(parts.join(QLatin1Char('+')), QKeySequence::PortableText);
 }
 
+QObject* MenuBarBuilder::buildShortcuts(const platform::MenuSpec& menuBar, QWidget* window, Chosen chosen) {
+    auto* holder = new QObject(window);
+    addShortcuts(holder, menuBar, window, chosen);
+    const auto update =
+        editItemsUpdate([window] { return window->focusWidget(); },
+                        [holder] { return holder->findChildren<QAction*>(Qt::FindDirectChildrenOnly); });
+    QObject::connect(qApp, &QApplication::focusChanged, holder, update);
+    update();
+    return holder;
+}
+
+void MenuBarBuilder::addShortcuts(QObject* holder, const platform::MenuSpec& parent, QWidget* window,
+                                  const Chosen& chosen) {
+    for (const platform::MenuSpec& item : parent.children) {
+        if (!item.visible)
+            continue;
+        addShortcuts(holder, item, window, chosen);
+        if (item.shortcut.empty() || !item.children.empty())
+            continue;
+        auto* action = new QAction(holder);
+        action->setObjectName(QString::fromStdString(item.name));
+        action->setShortcut(shortcut(item.shortcut));
+        window->addAction(action);
+        connectItem(action, item.name, chosen, [window] { return window->focusWidget(); });
+    }
+}
+
+void MenuBarBuilder::connectItem(QAction* action, const std::string& name, const Chosen& chosen,
+                                 const Target& target) {
+    QObject::connect(action, &QAction::triggered, action, [name, chosen, target] {
+        if (EditCommands::handles(name))
+            EditCommands::perform(name, target());
+        else
+            CoreCall::run("a menu item", [&] { chosen(name); });
+    });
+}
+
 void MenuBarBuilder::fill(QMenu* menu, const platform::MenuSpec& parent, const Chosen& chosen) {
     for (const platform::MenuSpec& item : parent.children) {
         QAction* action = nullptr;
@@ -68,30 +105,28 @@ void MenuBarBuilder::fill(QMenu* menu, const platform::MenuSpec& parent, const C
         } else {
             action = menu->addAction(QString::fromStdString(item.text));
             action->setShortcut(shortcut(item.shortcut));
-            const std::string name = item.name;
-            QObject::connect(action, &QAction::triggered, action, [name, chosen, menu] {
-                if (EditCommands::handles(name))
-                    EditCommands::perform(name, focusedFor(menu));
-                else
-                    CoreCall::run("a menu item", [&] { chosen(name); });
-            });
+            connectItem(action, item.name, chosen, [menu] { return focusedFor(menu); });
         }
         action->setObjectName(QString::fromStdString(item.name));
         action->setVisible(item.visible);
     }
-    // Edit items follow the focus, so that their shortcuts fire only when they can act.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { updateEditItems(menu); });
-    QObject::connect(qApp, &QApplication::focusChanged, menu, [menu] { updateEditItems(menu); });
-    updateEditItems(menu);
+    const auto update =
+        editItemsUpdate([menu] { return focusedFor(menu); }, [menu] { return menu->actions(); });
+    QObject::connect(menu, &QMenu::aboutToShow, menu, update);
+    QObject::connect(qApp, &QApplication::focusChanged, menu, update);
+    update();
 }
 
-void MenuBarBuilder::updateEditItems(QMenu* menu) {
-    QWidget* target = focusedFor(menu);
-    for (QAction* action : menu->actions()) {
-        const std::string name = action->objectName().toStdString();
-        if (EditCommands::handles(name))
-            action->setEnabled(EditCommands::canPerform(name, target));
-    }
+std::function<void()> MenuBarBuilder::editItemsUpdate(Target target,
+                                                      std::function<QList<QAction*>()> actions) {
+    return [target = std::move(target), actions = std::move(actions)] {
+        QWidget* focused = target();
+        for (QAction* action : actions()) {
+            const std::string name = action->objectName().toStdString();
+            if (EditCommands::handles(name))
+                action->setEnabled(EditCommands::canPerform(name, focused));
+        }
+    };
 }
 
 } // namespace fw::qt

@@ -112,7 +112,9 @@ std::unique_ptr<platform::NativeTimer> QtPlatform::createTimer(std::function<voi
 }
 
 std::unique_ptr<platform::NativeWindow> QtPlatform::createWindow(platform::WindowEvents& events) {
-    return std::make_unique<QtWindow>(events, [this](const std::string& name) { menuChosen(name); });
+    return std::make_unique<QtWindow>(
+        events, [this](const std::string& name) { menuChosen(name); },
+        [this] { return applicationMenuBar_ ? &*applicationMenuBar_ : nullptr; });
 }
 
 void QtPlatform::setApplicationMenuBar(const platform::MenuSpec* menuBar) {

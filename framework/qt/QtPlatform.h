@@ -40,7 +40,8 @@ public:
 
     std::filesystem::path executablePath() override;
 
-    // Kept for a desktop with a global menu bar; on this one each window shows its own.
+    // Each window shows its own menu bar, if it sets one; a window that sets none answers this
+    // one's shortcuts.
     const std::optional<platform::MenuSpec>& applicationMenuBar() const { return applicationMenuBar_; }
 
 private:

@@ -16,9 +16,11 @@
 
 namespace fw::qt {
 
-QtWindow::QtWindow(platform::WindowEvents& events, MenuBarBuilder::Chosen menuChosen)
+QtWindow::QtWindow(platform::WindowEvents& events, MenuBarBuilder::Chosen menuChosen,
+                   std::function<const platform::MenuSpec*()> applicationMenuBar)
     : window_(new WindowWidget), content_(new QWidget(window_)), layout_(new QVBoxLayout(window_)),
-      menuChosen_(std::move(menuChosen)), tabChain_(std::make_shared<TabChain>()) {
+      menuChosen_(std::move(menuChosen)), applicationMenuBar_(std::move(applicationMenuBar)),
+      tabChain_(std::make_shared<TabChain>()) {
     content_->setObjectName(QStringLiteral("contentArea"));
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
@@ -132,6 +134,10 @@ void QtWindow::setMenuBar(const platform::MenuSpec* menuBar) {
     QMenuBar* old = menuBar_;
     menuBar_ = menuBar ? MenuBarBuilder::build(*menuBar, window_, menuChosen_) : nullptr;
     layout_->setMenuBar(menuBar_);
+    delete applicationShortcuts_.data();
+    const platform::MenuSpec* application = applicationMenuBar_ ? applicationMenuBar_() : nullptr;
+    if (!menuBar && application)
+        applicationShortcuts_ = MenuBarBuilder::buildShortcuts(*application, window_, menuChosen_);
     if (old) {
         old->hide();
         CoreCall::dispose(old);

@@ -5,6 +5,7 @@
 
 #include <QMenuBar>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,7 +21,10 @@ class WindowWidget;
 // the core asks for.
 class QtWindow final : public platform::NativeWindow {
 public:
-    QtWindow(platform::WindowEvents& events, MenuBarBuilder::Chosen menuChosen);
+    // `applicationMenuBar` answers the application's menu bar, whose shortcuts a window without
+    // a menu bar of its own still takes.
+    QtWindow(platform::WindowEvents& events, MenuBarBuilder::Chosen menuChosen,
+             std::function<const platform::MenuSpec*()> applicationMenuBar);
     ~QtWindow() override;
     QtWindow(const QtWindow&) = delete;
     QtWindow& operator=(const QtWindow&) = delete;
@@ -47,6 +51,8 @@ private:
     QPointer<QMenuBar> menuBar_;
     QVBoxLayout* layout_;
     MenuBarBuilder::Chosen menuChosen_;
+    std::function<const platform::MenuSpec*()> applicationMenuBar_;
+    QPointer<QObject> applicationShortcuts_;
     std::shared_ptr<TabChain> tabChain_;
     std::optional<platform::WindowState> shown_; // the state last applied
     bool placed_ = false;

@@ -89,6 +89,20 @@ TEST_F(QtMenuTest, CtrlQChoosesQuitInTheActiveWindow) {
     EXPECT_EQ(appEvents.chosen, std::vector<std::string>{"FileQuit"});
 }
 
+TEST_F(QtMenuTest, AWindowWithoutAMenuBarShowsNoneYetTakesTheApplicationsShortcuts) {
+    platform().setApplicationMenuBar(&menus);
+    auto bare = platform().createWindow(windowEvents);
+    bare->setMenuBar(nullptr);
+    showActive(*bare, windowState(400, 300));
+    EXPECT_EQ(topLevel(*bare)->findChild<QMenuBar*>(), nullptr);
+    QTest::keyClick(topLevel(*bare), Qt::Key_Q, Qt::ControlModifier);
+    // Where the window's own menu bar holds the same shortcut, it fires once.
+    showActive(*window, windowState(675, 552));
+    QTest::keyClick(topLevel(*window), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(appEvents.chosen, (std::vector<std::string>{"FileQuit", "FileQuit"}));
+    platform().setApplicationMenuBar(nullptr);
+}
+
 TEST_F(QtMenuTest, EditItemsAreDisabledWhenTheFocusedControlCannotEdit) {
     RecordingControlEvents events;
     auto button = window->createControl(platform::ControlKind::Button, events);

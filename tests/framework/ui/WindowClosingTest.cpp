@@ -110,6 +110,8 @@ TEST(Close, FromProgramCodeRaisesClosingOnceAndStopsTheWindowsTimers) {
     EXPECT_THAT(Main::calls, ::testing::Not(::testing::Contains("Action")));
 }
 
+// Chosen by its shortcut in a window that shows no menu bar: the application's shortcuts work in
+// every window, its menu bar is shown only where a window sets one.
 TEST(FileQuit, EndsTheApplicationWithZeroWithoutClosing) {
     auto bar = std::make_shared<fw::DesktopMenuBar>();
     auto file = std::make_shared<fw::DesktopMenuItem>();
@@ -126,8 +128,9 @@ TEST(FileQuit, EndsTheApplicationWithZeroWithoutClosing) {
     fw::RunFrameworkInitialization_(nullptr);
     auto window = shownWindow<Main>();
 
-    EXPECT_FALSE(HeadlessPlatform::the().chooseMenu("NoSuchItem"));
-    ASSERT_TRUE(HeadlessPlatform::the().chooseMenu("FileQuit"));
+    EXPECT_FALSE(HeadlessPlatform::the().chooseMenu("FileQuit")) << "no menu bar to choose it from";
+    EXPECT_FALSE(HeadlessPlatform::the().pressShortcut(*window, "Cmd+W"));
+    ASSERT_TRUE(HeadlessPlatform::the().pressShortcut(*window, "Cmd+Q"));
 
     EXPECT_EQ(HeadlessPlatform::the().quitCode(), 0);
     EXPECT_EQ(fw::RuntimeExit(), 0);

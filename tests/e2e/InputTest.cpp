@@ -27,7 +27,7 @@ TEST(RapidInput, StartsAtMostOneRatingPerTickOneCreditsWindowAndOneFarewell) {
     EXPECT_TRUE(runchecks::nothingForeign(run));
 }
 
-TEST(QuitShortcut, CtrlQInTheRatingWindowEndsTheProgramWithStatusZero) {
+TEST(QuitShortcut, CtrlQInTheCreditsWindowEndsTheProgramWithStatusZero) {
     BundleCopy bundle(Tools::driverBuild());
     const RunResult run = ProgramRun(bundle).arguments({"quit-shortcut"}).run();
     EXPECT_TRUE(runchecks::scenarioPassed(run, 0));

@@ -16,7 +16,7 @@ void links(const Scenario&);
 void load(const Scenario&);
 // Bursts of clicks and keys on every button of every window.
 void rapidInput(const Scenario&);
-// Ctrl+Q in the rating window: File > Quit ends the program.
+// Ctrl+Q in the credits window, which shows no menu bar: File > Quit ends the program.
 void quitShortcut(const Scenario&);
 
 } // namespace scenarios

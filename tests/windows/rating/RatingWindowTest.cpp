@@ -1,6 +1,6 @@
 #include "app/MainMenuBar.h"
-#include "runtime/RuntimeException.h"
 #include "media/MediaAccessors.h"
+#include "runtime/RuntimeException.h"
 #include "support/ProgramHarness.h"
 #include "ui/DesktopButton.h"
 #include "ui/DesktopCanvas.h"
@@ -8,8 +8,8 @@
 #include "windows/rating/WinMain.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,11 +21,16 @@ struct Expected {
 };
 
 const std::vector<Expected> kControls = {
-    {"btn_RateMe", "DesktopButton", 268, 374, 110, 43},    {"lbl_description", "DesktopLabel", 83, 0, 468, 62},
-    {"lbl_result", "DesktopLabel", 17, 329, 616, 33},      {"Canvas1", "DesktopCanvas", 233, 108, 175, 200},
-    {"lbl_Copyright", "DesktopLabel", 17, 485, 434, 20},   {"btn_visitWebsite", "DesktopButton", 520, 485, 106, 20},
-    {"btn_quit", "DesktopButton", 283, 422, 80, 32},       {"Canvas2", "DesktopCanvas", 58, 142, 100, 100},
-    {"lbl_hotnessnmeter", "DesktopLabel", 41, 92, 130, 49}, {"Canvas3", "DesktopCanvas", 447, 108, 150, 150},
+    {"btn_RateMe", "DesktopButton", 268, 374, 110, 43},
+    {"lbl_description", "DesktopLabel", 83, 0, 468, 62},
+    {"lbl_result", "DesktopLabel", 17, 329, 616, 33},
+    {"Canvas1", "DesktopCanvas", 233, 108, 175, 200},
+    {"lbl_Copyright", "DesktopLabel", 17, 485, 434, 20},
+    {"btn_visitWebsite", "DesktopButton", 520, 485, 106, 20},
+    {"btn_quit", "DesktopButton", 283, 422, 80, 32},
+    {"Canvas2", "DesktopCanvas", 58, 142, 100, 100},
+    {"lbl_hotnessnmeter", "DesktopLabel", 41, 92, 130, 49},
+    {"Canvas3", "DesktopCanvas", 447, 108, 150, 150},
 };
 
 class RatingWindow : public ::testing::Test {
@@ -57,6 +62,8 @@ TEST_F(RatingWindow, IsMadeHiddenWithACloseButtonOnlyAndTitledOnceOpen) {
 }
 
 TEST_F(RatingWindow, PlacesItsTenVisibleControlsInTabOrderWithoutOverlap) {
+    const auto& shownWindow = program.platform().stateOf(*window);
+    std::vector<std::pair<std::string, fw::platform::Rect>> placed;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const Expected& expected = kControls[i];
         auto control = std::dynamic_pointer_cast<fw::DesktopUIControl>(window->ControlByName_(expected.name));
@@ -69,13 +76,20 @@ TEST_F(RatingWindow, PlacesItsTenVisibleControlsInTabOrderWithoutOverlap) {
         EXPECT_EQ(shown.frame.height, expected.height) << expected.name;
         EXPECT_EQ(shown.tabIndex, static_cast<int>(i)) << expected.name;
         EXPECT_TRUE(shown.visible && shown.enabled) << expected.name;
-        EXPECT_LE(expected.left + expected.width, 675) << expected.name;
-        EXPECT_LE(expected.top + expected.height, 552) << expected.name;
+        placed.emplace_back(expected.name, shown.frame);
+    }
+    // On the frames the window really has: each fits inside it and none overlaps another.
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const auto& [name, frame] = placed[i];
+        EXPECT_TRUE(frame.left >= 0 && frame.top >= 0 && frame.left + frame.width <= shownWindow.width &&
+                    frame.top + frame.height <= shownWindow.height)
+            << name << " does not fit the window";
         for (std::size_t j = 0; j < i; ++j) {
-            const Expected& other = kControls[j];
-            const bool apart = expected.left >= other.left + other.width || other.left >= expected.left + expected.width ||
-                               expected.top >= other.top + other.height || other.top >= expected.top + expected.height;
-            EXPECT_TRUE(apart) << expected.name << " overlaps " << other.name;
+            const auto& other = placed[j].second;
+            const bool apart = frame.left >= other.left + other.width ||
+                               other.left >= frame.left + frame.width ||
+                               frame.top >= other.top + other.height || other.top >= frame.top + frame.height;
+            EXPECT_TRUE(apart) << name << " overlaps " << placed[j].first;
         }
     }
     EXPECT_EQ(window->Timer1()->classRecord().name(), "WinMain._wrapper_Timer1");
@@ -84,7 +98,8 @@ TEST_F(RatingWindow, PlacesItsTenVisibleControlsInTabOrderWithoutOverlap) {
 
 TEST_F(RatingWindow, ShowsItsTextsFontsAndPictures) {
     EXPECT_EQ(window->lbl_result()->Text(), " ");
-    EXPECT_EQ(window->lbl_description()->Text(), "Let me rate your sex appeal. Click the \"Rate Me\" button below.");
+    EXPECT_EQ(window->lbl_description()->Text(),
+              "Let me rate your sex appeal. Click the \"Rate Me\" button below.");
     EXPECT_EQ(window->lbl_description()->Text().size(), 62u);
     EXPECT_EQ(window->btn_RateMe()->Caption(), "Rate Me");
     EXPECT_EQ(window->btn_quit()->Caption(), "Quit");
@@ -139,7 +154,8 @@ TEST(RatingWindowControls, AFailureWhileTheFifthControlIsConfiguredKeepsTheFiveR
         names.push_back(std::dynamic_pointer_cast<fw::DesktopUIControl>(control)->Name());
     EXPECT_EQ(names, (std::vector<std::string>{"btn_RateMe", "lbl_description", "lbl_result", "Canvas1",
                                                "lbl_Copyright"}));
-    EXPECT_NE(window->lbl_Copyright()->TextColor(), nullptr) << "the colour came before the stored properties";
+    EXPECT_NE(window->lbl_Copyright()->TextColor(), nullptr)
+        << "the colour came before the stored properties";
     EXPECT_EQ(window->btn_quit(), nullptr);
     EXPECT_EQ(fw::GetImplicitDesktopWindow_("WinMain.WinMain"), nullptr) << "the failed window is not live";
 }

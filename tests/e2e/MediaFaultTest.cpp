@@ -14,10 +14,9 @@ namespace {
 
 class MediaFaultTest : public ::testing::TestWithParam<MediaFault> {};
 
-// One run per damaged bundle. The driver checks on screen: hand-over within 15 s, every window's
-// texts, each press of "Rate Me" showing one verdict exactly and starting one rating, no message
-// box but the farewell; and, without the farewell sound, that "Exit" leaves the program running.
-// Here, what the same run said about the fault, against what the driver met of it.
+// One run per damaged bundle: the driver checks the screen (hand-over, texts, verdicts, no message
+// box but the farewell; without it, that "Exit" leaves the program running), and here what the
+// same run said about the fault, against what the driver met of it.
 TEST_P(MediaFaultTest, TheRunGoesOnAndEachFaultIsSaidInOneClearLine) {
     BundleCopy bundle(Tools::driverBuild());
     GetParam().damage(bundle);

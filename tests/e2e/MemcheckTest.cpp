@@ -6,10 +6,7 @@
 #include "runner/RunChecks.h"
 #include "runner/Tools.h"
 
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
@@ -33,27 +30,13 @@ fs::path pluginsValgrindCanRun(const fs::path& folder) {
         for (const auto& plugin : fs::directory_iterator(system)) {
             if (plugin.path().extension() != ".so")
                 continue;
-            const std::string command = "ldd '" + plugin.path().string() + "' 2>/dev/null";
-            std::string libraries;
-            if (FILE* pipe = popen(command.c_str(), "r")) {
-                char buffer[4096];
-                while (std::fgets(buffer, sizeof buffer, pipe))
-                    libraries += buffer;
-                pclose(pipe);
-            }
-            if (libraries.find("libhwy.so") == std::string::npos)
+            if (Tools::output("ldd '" + plugin.path().string() + "' 2>/dev/null").find("libhwy.so") ==
+                std::string::npos)
                 fs::create_symlink(plugin.path(), folder / plugin.path().filename());
         }
         break;
     }
     return folder;
-}
-
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 TEST(Memcheck, TwoHundredRatingsAndFiveNewRatingWindowsTouchNoInvalidMemory) {
@@ -76,7 +59,7 @@ TEST(Memcheck, TwoHundredRatingsAndFiveNewRatingWindowsTouchNoInvalidMemory) {
             .arguments({"load", "ratings=200", "recreations=5"})
             .timeout(1500s)
             .run();
-    const std::string report = readFile(log);
+    const std::string report = Tools::readFile(log);
     EXPECT_NE(run.outcome().exitStatus, kErrorStatus) << report;
     EXPECT_NE(report.find("ERROR SUMMARY: 0 errors"), std::string::npos) << report;
     EXPECT_TRUE(runchecks::scenarioPassed(run, 0)) << report;

@@ -78,17 +78,6 @@ TEST_F(QtMenuTest, AnInvisibleItemIsHidden) {
     EXPECT_FALSE(action("FileQuit")->isVisible());
 }
 
-TEST_F(QtMenuTest, ChoosingQuitIsReportedByName) {
-    action("FileQuit")->trigger();
-    EXPECT_EQ(appEvents.chosen, std::vector<std::string>{"FileQuit"});
-}
-
-TEST_F(QtMenuTest, CtrlQChoosesQuitInTheActiveWindow) {
-    showActive(*window, windowState(675, 552));
-    QTest::keyClick(topLevel(*window), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(appEvents.chosen, std::vector<std::string>{"FileQuit"});
-}
-
 TEST_F(QtMenuTest, AWindowWithoutAMenuBarShowsNoneYetTakesTheApplicationsShortcuts) {
     platform().setApplicationMenuBar(&menus);
     auto bare = platform().createWindow(windowEvents);
@@ -96,7 +85,7 @@ TEST_F(QtMenuTest, AWindowWithoutAMenuBarShowsNoneYetTakesTheApplicationsShortcu
     showActive(*bare, windowState(400, 300));
     EXPECT_EQ(topLevel(*bare)->findChild<QMenuBar*>(), nullptr);
     QTest::keyClick(topLevel(*bare), Qt::Key_Q, Qt::ControlModifier);
-    // Where the window's own menu bar holds the same shortcut, it fires once.
+    // In the active window with a menu bar of its own, the same shortcut fires once.
     showActive(*window, windowState(675, 552));
     QTest::keyClick(topLevel(*window), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(appEvents.chosen, (std::vector<std::string>{"FileQuit", "FileQuit"}));

@@ -125,15 +125,6 @@ TEST_F(QtDisplayTest, NoDisplayNamedRaisesNoDisplayException) {
     EXPECT_EQ(QApplication::instance(), nullptr);
 }
 
-TEST_F(QtDisplayTest, UnreachableDisplayEndsTheProcessWithOneLine) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("DISPLAY", ":4097");
-    qunsetenv("WAYLAND_DISPLAY");
-    EXPECT_EXIT(platform::Platform::the().initialize(appEvents), ::testing::ExitedWithCode(1),
-                "^kelvory: cannot open display: [^\n]*display[^\n]*\n$");
-}
-
 } // namespace
 } // namespace fw::qt::test
 

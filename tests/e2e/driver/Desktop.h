@@ -23,8 +23,7 @@ public:
     // A control without a caption, by the name the program gave it (a label, the logo).
     static QWidget* control(QWidget* window, const QString& name);
     static QString labelText(QWidget* window, const QString& name);
-    // How many controls of the toolkit's class `className` the window holds (its pictures, its
-    // movie players).
+    // How many controls of the toolkit's class `className` (pictures, movie players) it holds.
     static int controlsOfClass(QWidget* window, const char* className);
 
     // A press and release at the middle of the widget, through its window.

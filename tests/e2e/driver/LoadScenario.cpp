@@ -43,8 +43,7 @@ bool ratingWindowGone() {
 }
 
 // The rating window's close box leaves it for the credits; a credits link then needs the rating
-// window's addresses and makes a new, hidden one, which is closed again. Counted as seen: a
-// window that appears where there was none, and a window object destroyed.
+// window's addresses and makes a new, hidden one, which is closed again; each counted as seen.
 void recreateMany(QWidget* credits, int count) {
     QPushButton* visit = Desktop::button(credits, QStringLiteral("Visit Our Website"));
     int made = 0;

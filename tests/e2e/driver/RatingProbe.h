@@ -15,7 +15,6 @@ public:
 
     // The window's timer, the Qt timer behind its 4500 ms tick. Shortening it makes the real
     // tick path run as often as a long test needs.
-    QTimer* timer() const { return timer_; }
     void setTickPeriod(int ms);
 
     QPushButton* rateMe() const { return rateMe_; }

@@ -1,12 +1,12 @@
 #include "ChildProcess.h"
 
+#include "Tools.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -35,13 +35,6 @@ std::vector<std::string> buildEnvironment(const std::map<std::string, std::optio
     for (const auto& [name, value] : merged)
         result.push_back(name + "=" + value);
     return result;
-}
-
-std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // In the child, between fork and exec: only async-signal-safe calls.
@@ -132,10 +125,6 @@ ChildOutcome ChildProcess::finish(std::chrono::milliseconds timeout) {
     return collect();
 }
 
-std::string ChildProcess::errSoFar() const {
-    return readAll(options_.outputDirectory / "stderr");
-}
-
 ChildOutcome ChildProcess::collect() {
     ChildOutcome outcome;
     outcome.took =
@@ -148,7 +137,7 @@ ChildOutcome ChildProcess::collect() {
         outcome.signaled = true;
         outcome.signal = WTERMSIG(status);
     }
-    outcome.out = readAll(options_.outputDirectory / "stdout");
-    outcome.err = readAll(options_.outputDirectory / "stderr");
+    outcome.out = Tools::readFile(options_.outputDirectory / "stdout");
+    outcome.err = Tools::readFile(options_.outputDirectory / "stderr");
     return outcome;
 }

@@ -42,9 +42,6 @@ public:
     void kill();
     // Waits for the end; after `timeout` the process is killed and counted as a hang.
     ChildOutcome finish(std::chrono::milliseconds timeout);
-    // What it has written so far.
-    std::string errSoFar() const;
-    pid_t pid() const { return pid_; }
 
 private:
     ChildOutcome collect();

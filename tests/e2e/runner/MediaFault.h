@@ -18,8 +18,12 @@ struct MediaFault {
     std::vector<std::string> scenario;
     // Each of these names is on at least one line of standard error.
     std::vector<std::string> named;
-    // How many user actions met the fault in the run: each may say so in one line, no more.
-    std::function<long long(const RunResult&)> failingActions;
+    // The driver's facts that count what met the fault, and the failed openings of a sound file.
+    std::vector<std::string> metBy;
+    long long failedOpenings = 0;
+
+    // How many actions met the fault in the run: each may say so in one line, no more.
+    long long failingActions(const RunResult& run) const;
 
     // Every fault the tests try.
     static const std::vector<MediaFault>& all();

@@ -20,9 +20,8 @@ public:
 
     // The PATH to give the program.
     std::string path() const { return folder_.string(); }
-    // The addresses the opener was asked to open, in order, once `count` of them are there or
-    // `within` has passed: the opener runs detached, and may still be starting when the program
-    // has ended.
+    // The addresses the opener was asked to open, in order, once `count` are there or `within` has
+    // passed: it runs detached, and may still be starting when the program has ended.
     std::vector<std::string> awaitOpened(std::size_t count, std::chrono::milliseconds within) const;
 
 private:

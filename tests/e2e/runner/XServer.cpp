@@ -3,7 +3,6 @@
 #include "Tools.h"
 
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
@@ -51,16 +50,8 @@ std::unique_ptr<XServer> XServer::start() {
 }
 
 bool XServer::shows(const std::string& title) const {
-    const std::string command = "xwininfo -display " + display_ + " -name '" + title + "' 2>/dev/null";
-    FILE* out = popen(command.c_str(), "r");
-    if (!out)
-        return false;
-    std::string text;
-    char chunk[512];
-    while (const std::size_t read = std::fread(chunk, 1, sizeof chunk, out))
-        text.append(chunk, read);
-    pclose(out);
-    return text.find("Map State: IsViewable") != std::string::npos;
+    return Tools::output("xwininfo -display " + display_ + " -name '" + title + "' 2>/dev/null")
+               .find("Map State: IsViewable") != std::string::npos;
 }
 
 XServer::~XServer() {

@@ -110,8 +110,6 @@ TEST(Close, FromProgramCodeRaisesClosingOnceAndStopsTheWindowsTimers) {
     EXPECT_THAT(Main::calls, ::testing::Not(::testing::Contains("Action")));
 }
 
-// Chosen by its shortcut in a window that shows no menu bar: the application's shortcuts work in
-// every window, its menu bar is shown only where a window sets one.
 TEST(FileQuit, EndsTheApplicationWithZeroWithoutClosing) {
     auto bar = std::make_shared<fw::DesktopMenuBar>();
     auto file = std::make_shared<fw::DesktopMenuItem>();

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 struct Expected {
     std::string name;
     std::string className;
-    int left, top, width, height;
+    fw::platform::Rect frame;
 };
 
 const std::vector<Expected> kControls = {
@@ -32,6 +32,10 @@ const std::vector<Expected> kControls = {
     {"lbl_hotnessnmeter", "DesktopLabel", 41, 92, 130, 49},
     {"Canvas3", "DesktopCanvas", 447, 108, 150, 150},
 };
+
+std::tuple<int, int, int, int> corners(const fw::platform::Rect& frame) {
+    return {frame.left, frame.top, frame.left + frame.width, frame.top + frame.height};
+}
 
 class RatingWindow : public ::testing::Test {
 protected:
@@ -63,34 +67,26 @@ TEST_F(RatingWindow, IsMadeHiddenWithACloseButtonOnlyAndTitledOnceOpen) {
 
 TEST_F(RatingWindow, PlacesItsTenVisibleControlsInTabOrderWithoutOverlap) {
     const auto& shownWindow = program.platform().stateOf(*window);
-    std::vector<std::pair<std::string, fw::platform::Rect>> placed;
+    std::vector<fw::platform::Rect> placed;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const Expected& expected = kControls[i];
         auto control = std::dynamic_pointer_cast<fw::DesktopUIControl>(window->ControlByName_(expected.name));
         ASSERT_NE(control, nullptr) << expected.name;
         EXPECT_EQ(control->classRecord().name(), expected.className);
         const auto& shown = program.platform().stateOf(*control);
-        EXPECT_EQ(shown.frame.left, expected.left) << expected.name;
-        EXPECT_EQ(shown.frame.top, expected.top) << expected.name;
-        EXPECT_EQ(shown.frame.width, expected.width) << expected.name;
-        EXPECT_EQ(shown.frame.height, expected.height) << expected.name;
+        EXPECT_EQ(corners(shown.frame), corners(expected.frame)) << expected.name;
         EXPECT_EQ(shown.tabIndex, static_cast<int>(i)) << expected.name;
         EXPECT_TRUE(shown.visible && shown.enabled) << expected.name;
-        placed.emplace_back(expected.name, shown.frame);
-    }
-    // On the frames the window really has: each fits inside it and none overlaps another.
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        const auto& [name, frame] = placed[i];
-        EXPECT_TRUE(frame.left >= 0 && frame.top >= 0 && frame.left + frame.width <= shownWindow.width &&
-                    frame.top + frame.height <= shownWindow.height)
-            << name << " does not fit the window";
-        for (std::size_t j = 0; j < i; ++j) {
-            const auto& other = placed[j].second;
-            const bool apart = frame.left >= other.left + other.width ||
-                               other.left >= frame.left + frame.width ||
-                               frame.top >= other.top + other.height || other.top >= frame.top + frame.height;
-            EXPECT_TRUE(apart) << name << " overlaps " << placed[j].first;
+        // On the frames the window really has: each fits inside it and overlaps none before it.
+        const auto [left, top, right, bottom] = corners(shown.frame);
+        EXPECT_TRUE(left >= 0 && top >= 0 && right <= shownWindow.width && bottom <= shownWindow.height)
+            << expected.name << " does not fit the window";
+        for (std::size_t j = 0; j < placed.size(); ++j) {
+            const auto [otherLeft, otherTop, otherRight, otherBottom] = corners(placed[j]);
+            EXPECT_TRUE(left >= otherRight || otherLeft >= right || top >= otherBottom || otherTop >= bottom)
+                << expected.name << " overlaps " << kControls[j].name;
         }
+        placed.push_back(shown.frame);
     }
     EXPECT_EQ(window->Timer1()->classRecord().name(), "WinMain._wrapper_Timer1");
     EXPECT_EQ(window->Controls().size(), 11u);

@@ -134,7 +134,8 @@ void QtWindow::setMenuBar(const platform::MenuSpec* menuBar) {
     QMenuBar* old = menuBar_;
     menuBar_ = menuBar ? MenuBarBuilder::build(*menuBar, window_, menuChosen_) : nullptr;
     layout_->setMenuBar(menuBar_);
-    delete applicationShortcuts_.data();
+    if (applicationShortcuts_)
+        CoreCall::dispose(applicationShortcuts_);
     const platform::MenuSpec* application = applicationMenuBar_ ? applicationMenuBar_() : nullptr;
     if (!menuBar && application)
         applicationShortcuts_ = MenuBarBuilder::buildShortcuts(*application, window_, menuChosen_);

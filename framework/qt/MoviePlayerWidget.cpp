@@ -1,6 +1,7 @@
 #include "qt/MoviePlayerWidget.h"
 
 #include "qt/AudioOutputs.h"
+#include "qt/FrameConverter.h"
 #include "qt/MovieControllerBar.h"
 #include "qt/QtMovie.h"
 
@@ -10,7 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
+#include <QVideoSink>
 #include <algorithm>
 #include <cstdio>
 
@@ -27,7 +28,7 @@ MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* p
       controller_(new MovieControllerBar(this)) {
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    layout_->addStretch(1); // the video's place until it is made
+    layout_->addStretch(1); // the video's place
     layout_->addWidget(controller_);
     controller_->hide();
     connect(controller_, &MovieControllerBar::playPauseClicked, this, &MoviePlayerWidget::togglePlayPause);
@@ -87,11 +88,13 @@ void MoviePlayerWidget::startPlayback() {
 void MoviePlayerWidget::ensurePlayer() {
     if (player_)
         return;
-    video_ = new QVideoWidget(this);
-    delete layout_->takeAt(0); // the stretch that kept the video's place
-    layout_->insertWidget(0, video_, 1);
     player_ = new QMediaPlayer(this);
-    player_->setVideoOutput(video_);
+    sink_ = new QVideoSink(player_);
+    player_->setVideoSink(sink_);
+    connect(sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
+        frame_ = frame;
+        update(screenRect());
+    });
     audio_ = AudioOutputs::create(player_);
     if (audio_) {
         audio_->setVolume(controller_->volume());
@@ -160,14 +163,51 @@ void MoviePlayerWidget::stopped() {
     awaitingStop_ = false;
     sayIfCutShort();
     report("a movie player's MovieStopped", [](auto& e) { e.movieStopped(); });
+    QMetaObject::invokeMethod(this, &MoviePlayerWidget::releasePlayerIfDone, Qt::QueuedConnection);
 }
 
-void MoviePlayerWidget::paintEvent(QPaintEvent*) {
-    // A movie screen is dark before and between frames.
+QRect MoviePlayerWidget::screenRect() const {
     QRect screen = rect();
     if (controller_->isVisible())
         screen.setBottom(controller_->geometry().top() - 1);
-    QPainter(this).fillRect(screen, Qt::black);
+    return screen;
+}
+
+void MoviePlayerWidget::paintEvent(QPaintEvent*) {
+    // A movie screen is dark before and between frames, and around a frame of another shape.
+    const QRect screen = screenRect();
+    QPainter painter(this);
+    painter.fillRect(screen, Qt::black);
+    const QImage image = FrameConverter::toImage(frame_);
+    if (image.isNull())
+        return;
+    QRect target(QPoint(), image.size().scaled(screen.size(), Qt::KeepAspectRatio));
+    target.moveCenter(screen.center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+}
+
+void MoviePlayerWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Later, as the player may be inside one of its own signals.
+    QMetaObject::invokeMethod(this, &MoviePlayerWidget::releasePlayerIfDone, Qt::QueuedConnection);
+}
+
+// A hidden player whose movie has stopped keeps no pipeline, decoder threads or frames; playing
+// it again makes them anew.
+void MoviePlayerWidget::releasePlayerIfDone() {
+    if (!player_ || awaitingStop_ || isVisible())
+        return;
+    player_->disconnect(this);
+    sink_->disconnect(this);
+    player_->stop();
+    delete player_; // with its sink and audio output
+    player_ = nullptr;
+    sink_ = nullptr;
+    audio_ = nullptr;
+    frame_ = QVideoFrame();
+    sourceIsMovie_ = false;
+    furthest_ = 0;
 }
 
 } // namespace fw::qt

@@ -1,0 +1,81 @@
+#include "qt/SoundEngine.h"
+
+#include "qt/AudioOutputs.h"
+#include "qt/SoundDecoder.h"
+
+#include <QMediaDevices>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fw::qt {
+
+namespace {
+std::atomic<SoundEngine*> openEngine = nullptr;
+} // namespace
+
+SoundEngine::SoundEngine() {
+    mixer_.open(QIODevice::ReadOnly);
+    output_.adopt(mixer_);
+    output_.post([this] { openOutput(); });
+}
+
+SoundEngine::~SoundEngine() {
+    stop();
+}
+
+std::shared_ptr<const SoundClip> SoundEngine::load(const std::filesystem::path& file) {
+    auto clip = std::make_shared<SoundClip>(file);
+    decoding_.post([clip] {
+        auto decoded = SoundDecoder::decode(clip->file());
+        if (auto* pcm = std::get_if<Pcm>(&decoded)) {
+            clip->finish(std::move(*pcm));
+            return;
+        }
+        std::fprintf(stderr, "kelvory: cannot play %s: %s\n", clip->file().c_str(),
+                     std::get<std::string>(decoded).c_str());
+        clip->fail();
+    });
+    return clip;
+}
+
+void SoundEngine::play(const std::shared_ptr<const SoundClip>& clip) {
+    if (!silent_.load(std::memory_order_relaxed))
+        mixer_.play(clip);
+}
+
+void SoundEngine::openOutput() {
+    if (AudioOutputs::available()) {
+        sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), VoiceMixer::format());
+        sink_->start(&mixer_);
+        if (sink_->error() != QAudio::NoError)
+            AudioOutputs::sayNoOutput();
+    }
+    silent_ = !sink_ || sink_->error() != QAudio::NoError;
+    // Registered once the sound system has registered its own exit-time clean-up, so that it
+    // runs before that.
+    static const int registered = std::atexit(&SoundEngine::stopAtExit);
+    (void)registered;
+    openEngine = this;
+}
+
+void SoundEngine::stop() {
+    if (stopped_.exchange(true))
+        return;
+    output_.runAndWait([this] {
+        SoundEngine* self = this;
+        openEngine.compare_exchange_strong(self, nullptr);
+        if (sink_)
+            sink_->stop();
+        sink_.reset();
+        mixer_.close();
+    });
+    output_.stop();
+    decoding_.stop();
+}
+
+void SoundEngine::stopAtExit() {
+    if (SoundEngine* engine = openEngine.exchange(nullptr))
+        engine->stop();
+}
+
+} // namespace fw::qt

@@ -15,8 +15,9 @@ struct Coefficients {
 };
 
 Coefficients coefficientsFor(const QVideoFrameFormat& format) {
-    const bool hd = format.colorSpace() == QVideoFrameFormat::ColorSpace_BT709 ||
-                    (format.colorSpace() == QVideoFrameFormat::ColorSpace_Undefined && format.frameHeight() >= 720);
+    const bool hd =
+        format.colorSpace() == QVideoFrameFormat::ColorSpace_BT709 ||
+        (format.colorSpace() == QVideoFrameFormat::ColorSpace_Undefined && format.frameHeight() >= 720);
     if (format.colorRange() == QVideoFrameFormat::ColorRange_Full)
         return hd ? Coefficients{256, 0, 403, 48, 120, 475} : Coefficients{256, 0, 359, 88, 183, 454};
     return hd ? Coefficients{298, 16, 459, 55, 136, 541} : Coefficients{298, 16, 409, 100, 208, 516};
@@ -79,7 +80,8 @@ QImage FrameConverter::toImage(const QVideoFrame& frame) {
         image = fromYuv420(mapped, *layout);
     else if (const auto format = QVideoFrameFormat::imageFormatFromPixelFormat(mapped.pixelFormat());
              format != QImage::Format_Invalid)
-        image = QImage(mapped.bits(0), mapped.width(), mapped.height(), mapped.bytesPerLine(0), format).copy();
+        image =
+            QImage(mapped.bits(0), mapped.width(), mapped.height(), mapped.bytesPerLine(0), format).copy();
     mapped.unmap();
     return image;
 }

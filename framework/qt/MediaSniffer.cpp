@@ -17,7 +17,8 @@ bool startsWith(const Header& header, std::size_t offset, const char* magic) {
 
 bool isAudio(const Header& header) {
     const bool mpegFrameSync = header[0] == 0xFF && (header[1] & 0xE0) == 0xE0;
-    return startsWith(header, 0, "ID3") || mpegFrameSync || (startsWith(header, 0, "RIFF") && startsWith(header, 8, "WAVE"));
+    return startsWith(header, 0, "ID3") || mpegFrameSync ||
+           (startsWith(header, 0, "RIFF") && startsWith(header, 8, "WAVE"));
 }
 
 } // namespace

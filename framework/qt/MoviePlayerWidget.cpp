@@ -42,8 +42,10 @@ MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* p
 
 MoviePlayerWidget::~MoviePlayerWidget() {
     // The player dies with the children, after this part of the object: it must not call back.
-    if (player_)
+    if (player_) {
         player_->disconnect(this);
+        sink_->disconnect(this); // stopping hands out a last, empty frame
+    }
 }
 
 void MoviePlayerWidget::apply(const platform::ControlState& state) {
@@ -198,9 +200,9 @@ void MoviePlayerWidget::hideEvent(QHideEvent* event) {
 void MoviePlayerWidget::releasePlayerIfDone() {
     if (!player_ || awaitingStop_ || isVisible())
         return;
-    player_->disconnect(this);
-    sink_->disconnect(this);
-    player_->stop();
+    // Quietly: nothing about this player changes for whoever watched it play.
+    player_->blockSignals(true);
+    sink_->blockSignals(true);
     delete player_; // with its sink and audio output
     player_ = nullptr;
     sink_ = nullptr;

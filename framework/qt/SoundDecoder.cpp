@@ -32,8 +32,10 @@ Pcm toMixerRate(std::vector<std::int16_t> samples, int channels, long rate) {
         const std::size_t right = std::min(left + 1, inFrames - 1);
         const double weight = at - static_cast<double>(left);
         for (int c = 0; c < channels; ++c) {
-            const double a = pcm.samples[left * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)];
-            const double b = pcm.samples[right * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)];
+            const double a =
+                pcm.samples[left * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)];
+            const double b =
+                pcm.samples[right * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)];
             out[f * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
                 static_cast<std::int16_t>(std::lround(a + (b - a) * weight));
         }

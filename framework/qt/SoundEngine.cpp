@@ -14,7 +14,9 @@ std::atomic<SoundEngine*> openEngine = nullptr;
 } // namespace
 
 SoundEngine::SoundEngine() {
-    mixer_.open(QIODevice::ReadOnly);
+    // Unbuffered: QIODevice would otherwise mix ahead of what the output asks for, and a sound
+    // played meanwhile would wait behind that.
+    mixer_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     output_.adopt(mixer_);
     output_.post([this] { openOutput(); });
 }

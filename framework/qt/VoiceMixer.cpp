@@ -55,8 +55,8 @@ void VoiceMixer::takeRequests() {
 }
 
 void VoiceMixer::start(const std::shared_ptr<const SoundClip>& clip) {
-    const auto playing = std::find_if(voices_.begin(), voices_.end(),
-                                      [&](const Voice& voice) { return voice.clip == clip; });
+    const auto playing =
+        std::find_if(voices_.begin(), voices_.end(), [&](const Voice& voice) { return voice.clip == clip; });
     if (playing != voices_.end())
         playing->frame = 0;
     else

@@ -30,8 +30,9 @@ std::optional<WavAudio> WavReader::read(const std::string& bytes) {
         const std::size_t size = std::min<std::size_t>(le(bytes, at + 4, 4), bytes.size() - at - 8);
         const std::size_t body = at + 8;
         if (id == "fmt " && size >= 16 && le(bytes, body, 2) == 1) // integer PCM
-            format = Format{static_cast<int>(le(bytes, body + 2, 2)), static_cast<int>(le(bytes, body + 4, 4)),
-                            static_cast<int>(le(bytes, body + 14, 2))};
+            format =
+                Format{static_cast<int>(le(bytes, body + 2, 2)), static_cast<int>(le(bytes, body + 4, 4)),
+                       static_cast<int>(le(bytes, body + 14, 2))};
         if (id == "data" && format) {
             const Format f = *format;
             if (f.channels < 1 || f.channels > 2 || f.rate <= 0 || (f.bits != 8 && f.bits != 16))

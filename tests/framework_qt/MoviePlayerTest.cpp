@@ -103,10 +103,26 @@ TEST_F(QtMoviePlayerTest, TheIntroMoviePlaysToItsEndAndHandsOver) {
         },
         20000));
     EXPECT_EQ(events.movieStops, 0);
+    // Its frames are drawn: the title card is not a black screen.
+    const QPoint centre(480, 200);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return widget()->grab().toImage().pixelColor(centre) != Qt::black; }, 5000));
     ASSERT_TRUE(waitForStops(1, 90000));
     QTest::qWait(200);
     EXPECT_EQ(events.movieStops, 1);
     EXPECT_EQ(widget()->player()->mediaStatus(), QMediaPlayer::EndOfMedia);
+
+    // Over and hidden, it lets its pipeline go; played again, it makes a new one.
+    topLevel(*window)->hide();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return widget()->player() == nullptr; }, 5000));
+    EXPECT_TRUE(widget()->findChildren<QMediaPlayer*>().isEmpty());
+    topLevel(*window)->show();
+    player->play();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return widget()->player() && widget()->player()->playbackState() == QMediaPlayer::PlayingState;
+        },
+        20000));
 }
 
 // A 4x2 frame, left half one colour and right half another, in a layout the movie decoder gives.

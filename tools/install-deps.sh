@@ -13,6 +13,8 @@ packages=(
   fonts-urw-base35 fonts-dejavu-core
   # tests: a real X server, process tools, memory checkers
   xvfb xauth x11-utils valgrind strace
+  # tests and benchmarks: a private sound server and its tools (pactl, parec)
+  pulseaudio-utils
   # benchmarks: watching the X server for windows being mapped
   libxcb1-dev
 )

@@ -14,6 +14,7 @@
 #include <QVideoSink>
 #include <algorithm>
 #include <cstdio>
+#include <malloc.h>
 
 namespace fw::qt {
 
@@ -210,6 +211,9 @@ void MoviePlayerWidget::releasePlayerIfDone() {
     frame_ = QVideoFrame();
     sourceIsMovie_ = false;
     furthest_ = 0;
+    // The decoders' frame buffers were freed into the allocator's pools of threads that are gone;
+    // handed back, they stop counting against the program for the rest of its run.
+    malloc_trim(0);
 }
 
 } // namespace fw::qt

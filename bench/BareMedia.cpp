@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
         QMediaPlayer player;
         QAudioOutput output;
         player.setAudioOutput(&output);
-        const auto resources = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
-                               "Resources";
+        const auto resources =
+            std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "Resources";
         for (const char* sound : {"R0.mp3", "nice.mp3"}) {
             player.setSource(QUrl::fromLocalFile(QString::fromStdString((resources / sound).string())));
             player.play();

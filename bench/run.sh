@@ -10,6 +10,8 @@ set -euo pipefail
 build=${1:-build}
 bin=$build/bench/bin
 runs=${KELVORY_BENCH_RUNS:-11}
+# Start-ups take a fraction of a second and are the figure a busy moment moves most: more of them.
+startup_runs=${KELVORY_BENCH_STARTUP_RUNS:-41}
 title="A Pellowick Production"
 work=$(mktemp -d)
 log=$build/bench/bench.log
@@ -42,19 +44,31 @@ fi
 "$sound_server" start "$work/sound" 2>>"$log" || { echo "bench: no sound server; see $log" >&2; exit 1; }
 export PULSE_SERVER="unix:$work/sound/native"
 
-# Runs a measurement, adding what it prints to the file named first.
+# Runs a measurement, adding what it prints to the file named first. A run that fails is tried
+# once more (a loaded X server now and then refuses a connection); a second failure ends the bench.
 measure() {
     local into=$1
     shift
-    "$@" >>"$into" 2>>"$log" || { echo "bench: $* failed; its messages are in $log" >&2; exit 1; }
+    local out
+    for attempt in 1 2; do
+        if out=$("$@" 2>>"$log"); then
+            echo "$out" >>"$into"
+            return
+        fi
+        echo "bench: attempt $attempt of $* failed" >>"$log"
+    done
+    echo "bench: $* failed; its messages are in $log" >&2
+    exit 1
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Alternating program and baseline runs, so that a busy moment of the machine hits both alike.
-for _ in $(seq "$runs"); do
+for _ in $(seq "$startup_runs"); do
     measure "$work/startup.program" "$bin/startup_clock" "$title" "$build/Kelvory/bin/kelvory"
     measure "$work/startup.bare" "$bin/startup_clock" "$title" "$bin/bare_window"
+done
+for _ in $(seq "$runs"); do
     measure "$work/handover.program" "$bin/hand_over_bench"
     measure "$work/handover.bare" "$bin/bare_hand_over"
 done
@@ -79,7 +93,7 @@ if [ "$(value audio_outputs)" -gt 0 ]; then sound="sounds played on an audio dev
 
 echo "Kelvory benchmarks, $(date -u +%Y-%m-%d), $(nproc) x $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)," \
     "$(awk '/MemTotal/ { printf "%.1f GiB RAM", $2 / 1048576 }' /proc/meminfo); $sound"
-awk -v runs="$runs" -v sp="$startup_program" -v sb="$startup_bare" -v hp="$handover_program" \
+awk -v runs="$runs" -v startup_runs="$startup_runs" -v sp="$startup_program" -v sb="$startup_bare" -v hp="$handover_program" \
     -v hb="$handover_bare" -v presses="$(value program_presses)" \
     -v th="$(value program_threads_handover)" -v ta="$(value program_threads_all_sounds)" \
     -v tb="$(value bare_threads media.bare)" -v ra="$(value program_rss_all_sounds_kib)" \
@@ -105,7 +119,7 @@ BEGIN {
     row("figure", "Kelvory", "baseline", "result", "target", "")
     printf "|%s|%s|%s|%s|%s|%s|\n", "-------------------------------------------------", "------------:",
         "------------:", "----------:", "---------------", "------"
-    row("start-up to intro mapped, median of " runs, ms(sp), ms(sb), sprintf("%.2fx", sp / sb), "<= 1.20x", check(sp / sb <= 1.2))
+    row("start-up to intro mapped, median of " startup_runs, ms(sp), ms(sb), sprintf("%.2fx", sp / sb), "<= 1.20x", check(sp / sb <= 1.2))
     row("hand-over to rating window mapped, median of " runs, ms(hp), ms(hb), sprintf("%+.1f ms", hp - hb), "<= +16.7 ms", check(hp - hb <= 16.7))
     row("threads after the hand-over", th, tb, sprintf("%.2fx", th / tb), "<= 2x", check(th <= 2 * tb))
     row("threads once all 23 sounds have played", ta, tb, sprintf("%.2fx", ta / tb), "<= 2x", check(ta <= 2 * tb))

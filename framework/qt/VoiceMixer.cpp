@@ -19,11 +19,7 @@ QAudioFormat VoiceMixer::format() {
 VoiceMixer::VoiceMixer(QObject* parent) : QIODevice(parent) {}
 
 void VoiceMixer::play(std::shared_ptr<const SoundClip> clip) {
-    const std::lock_guard lock(mutex_);
-    // Asked for twice before the next read is the same as once; and the queue stays small while
-    // nothing reads it.
-    if (std::find(requested_.begin(), requested_.end(), clip) == requested_.end())
-        requested_.push_back(std::move(clip));
+    requested_.push(std::move(clip));
 }
 
 qint64 VoiceMixer::bytesAvailable() const {
@@ -32,12 +28,8 @@ qint64 VoiceMixer::bytesAvailable() const {
 }
 
 void VoiceMixer::takeRequests() {
-    std::vector<std::shared_ptr<const SoundClip>> requests;
-    {
-        const std::lock_guard lock(mutex_);
-        requests.swap(requested_);
-    }
-    for (auto& clip : requests)
+    // Asked for twice before a read is the same as once.
+    for (auto& clip : requested_.takeAll())
         if (std::find(waiting_.begin(), waiting_.end(), clip) == waiting_.end())
             waiting_.push_back(std::move(clip));
     std::erase_if(waiting_, [this](const std::shared_ptr<const SoundClip>& clip) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "qt/PlayRequests.h"
 #include "qt/SoundClip.h"
 
 #include <QAudioFormat>
 #include <QIODevice>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 namespace fw::qt {
@@ -40,8 +40,7 @@ private:
     void takeRequests();
     void start(const std::shared_ptr<const SoundClip>& clip);
 
-    std::mutex mutex_;
-    std::vector<std::shared_ptr<const SoundClip>> requested_; // guarded by mutex_
+    PlayRequests requested_;
     // Only on the reading thread:
     std::vector<std::shared_ptr<const SoundClip>> waiting_; // asked for, still decoding
     std::vector<Voice> voices_;

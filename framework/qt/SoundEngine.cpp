@@ -1,10 +1,8 @@
 #include "qt/SoundEngine.h"
 
 #include "qt/AudioOutputs.h"
-#include "qt/SoundDecoder.h"
 
 #include <QMediaDevices>
-#include <cstdio>
 #include <cstdlib>
 
 namespace fw::qt {
@@ -27,16 +25,7 @@ SoundEngine::~SoundEngine() {
 
 std::shared_ptr<const SoundClip> SoundEngine::load(const std::filesystem::path& file) {
     auto clip = std::make_shared<SoundClip>(file);
-    decoding_.post([clip] {
-        auto decoded = SoundDecoder::decode(clip->file());
-        if (auto* pcm = std::get_if<Pcm>(&decoded)) {
-            clip->finish(std::move(*pcm));
-            return;
-        }
-        std::fprintf(stderr, "kelvory: cannot play %s: %s\n", clip->file().c_str(),
-                     std::get<std::string>(decoded).c_str());
-        clip->fail();
-    });
+    decoding_.decode(clip);
     return clip;
 }
 

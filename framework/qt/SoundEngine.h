@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/DecodingThread.h"
 #include "qt/SoundClip.h"
 #include "qt/VoiceMixer.h"
 #include "qt/WorkerThread.h"
@@ -38,7 +39,7 @@ private:
     std::unique_ptr<QAudioSink> sink_; // made, used and ended on the output thread
     std::atomic<bool> silent_ = false;
     std::atomic<bool> stopped_ = false;
-    WorkerThread decoding_{"sound decoding"};
+    DecodingThread decoding_;
     WorkerThread output_{"sound output"};
 };
 

@@ -19,7 +19,7 @@ QAudioFormat VoiceMixer::format() {
 VoiceMixer::VoiceMixer(QObject* parent) : QIODevice(parent) {}
 
 void VoiceMixer::play(std::shared_ptr<const SoundClip> clip) {
-    requested_.push(std::move(clip));
+    requested_.put(std::move(clip));
 }
 
 qint64 VoiceMixer::bytesAvailable() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/PlayRequests.h"
+#include "qt/HandOff.h"
 #include "qt/SoundClip.h"
 
 #include <QAudioFormat>
@@ -40,7 +40,7 @@ private:
     void takeRequests();
     void start(const std::shared_ptr<const SoundClip>& clip);
 
-    PlayRequests requested_;
+    HandOff<const SoundClip> requested_;
     // Only on the reading thread:
     std::vector<std::shared_ptr<const SoundClip>> waiting_; // asked for, still decoding
     std::vector<Voice> voices_;

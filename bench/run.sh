@@ -32,6 +32,9 @@ finish() {
 }
 trap finish EXIT
 : >"$log"
+# Qt and the sound system keep their runtime files here rather than in a folder of their own in /tmp.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 if [ -z "${DISPLAY:-}" ]; then
     Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>>"$log" &

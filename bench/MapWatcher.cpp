@@ -4,6 +4,7 @@
 #include <cstring>
 #include <poll.h>
 #include <stdexcept>
+#include <thread>
 
 namespace bench {
 
@@ -17,9 +18,20 @@ template <class Reply> Owned<Reply> own(Reply* reply) {
 
 } // namespace
 
-MapWatcher::MapWatcher() : connection_(xcb_connect(nullptr, nullptr), &xcb_disconnect) {
-    if (xcb_connection_has_error(connection_.get()))
-        throw std::runtime_error("cannot connect to the X server named by DISPLAY");
+// On a loaded machine a connection is now and then refused; a few more tries get one.
+xcb_connection_t* MapWatcher::connect() {
+    for (int attempt = 0;; ++attempt) {
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        if (!xcb_connection_has_error(connection))
+            return connection;
+        xcb_disconnect(connection);
+        if (attempt == 20)
+            throw std::runtime_error("cannot connect to the X server named by DISPLAY");
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+MapWatcher::MapWatcher() : connection_(connect(), &xcb_disconnect) {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_.get())).data;
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so that listening has begun when the constructor returns.

@@ -24,6 +24,7 @@ public:
                                                 std::chrono::milliseconds timeout);
 
 private:
+    static xcb_connection_t* connect();
     std::string titleOf(xcb_window_t window);
     xcb_atom_t atom(const char* name);
 

@@ -1,11 +1,15 @@
 // Presses "Rate Me" on the program's real rating window (Qt backend, in this process) and times
 // each press from click() until it returns with the verdict shown, its sound asked for; then the
-// same for a bare Qt button that only sets a label. Also reads the resident set size with the
-// rating window up and across many presses. Prints "key value" lines for run.sh.
+// same for a bare Qt button that only sets a label. Also reads the threads and the resident set
+// size after the hand-over and once every sound has played, and across many presses. Prints
+// "key value" lines for run.sh. With --presses-only, only the timed presses (run.sh runs it so
+// while every core is kept busy).
 #include "bench/Presser.h"
 #include "bench/ProgramRun.h"
 #include "bench/Timing.h"
 #include "bench/WaitUntil.h"
+#include "media/MediaAccessors.h"
+#include "media/Sound.h"
 #include "ui/DesktopLabel.h"
 #include "ui/Timer.h"
 #include "windows/rating/Verdicts.h"
@@ -20,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -29,6 +34,14 @@ using bench::Presser;
 
 constexpr int kTimedPresses = 1000;
 constexpr int kMemoryPresses = 10000;
+// Longer than the longest sound, so that every one started has ended.
+constexpr std::chrono::milliseconds kSoundsOver{4000};
+
+// Lets the event loop run for a while, as a user's idle moment.
+void idleFor(std::chrono::milliseconds span) {
+    const auto until = bench::Clock::now() + span;
+    bench::waitUntil([&] { return bench::Clock::now() >= until; }, span + std::chrono::seconds(5), "idling");
+}
 
 std::size_t verdictIndex(const QString& text) {
     for (std::size_t k = 0; k < kVerdicts.size(); ++k)
@@ -76,7 +89,7 @@ void reportGrowth(const char* who, Presser& presser) {
 }
 
 // The baseline: a Qt button whose click only disables it and sets a label to a random verdict.
-void benchBareButton() {
+void benchBareButton(bool pressesOnly) {
     QWidget window;
     window.resize(675, 552);
     auto* layout = new QVBoxLayout(&window);
@@ -95,12 +108,13 @@ void benchBareButton() {
         *button, kVerdicts.size(), [&] { button->setEnabled(true); },
         [&] { return verdictIndex(result->text()); });
     report("bare", presser.pressEveryVerdict(kTimedPresses));
-    reportGrowth("bare", presser);
+    if (!pressesOnly)
+        reportGrowth("bare", presser);
 }
 
-// The program from its start: the intro plays, the rating window comes; its presses and memory.
-// The baseline runs afterwards in the same process.
-void benchProgram() {
+// The program from its start: the intro plays, the rating window comes; its presses, threads and
+// memory. The baseline runs afterwards in the same process.
+void benchProgram(bool pressesOnly) {
     bench::ProgramRun program;
     program.waitForHandOver();
     QWidget& window = bench::ProgramRun::ratingWindow();
@@ -117,25 +131,38 @@ void benchProgram() {
                 throw std::runtime_error("the label does not show the verdict");
             return verdictIndex(shown);
         });
-    std::printf("audio_outputs %lld\n", static_cast<long long>(QMediaDevices::audioOutputs().size()));
     // The window as the user first sees it: drawn, with nothing left pending.
     QApplication::processEvents();
-    std::printf("program_rss_window_kib %ld\n", bench::residentKibibytes());
+    if (!pressesOnly) {
+        std::printf("audio_outputs %lld\n", static_cast<long long>(QMediaDevices::audioOutputs().size()));
+        std::printf("program_rss_window_kib %ld\n", bench::residentKibibytes());
+    }
+    // No user presses in the first half second: by then the movie's pipeline has wound down.
+    idleFor(std::chrono::milliseconds(500));
+    if (!pressesOnly)
+        std::printf("program_threads_handover %ld\n", bench::threadCount());
 
     report("program", presser.pressEveryVerdict(kTimedPresses));
-    reportGrowth("program", presser);
+    if (!pressesOnly) {
+        // Every verdict's sound has played; the farewell's is the last of them.
+        nice()->Play();
+        idleFor(kSoundsOver);
+        std::printf("program_threads_all_sounds %ld\n", bench::threadCount());
+        std::printf("program_rss_all_sounds_kib %ld\n", bench::residentKibibytes());
+        reportGrowth("program", presser);
+    }
     program.checkNoReports();
 
-    benchBareButton();
+    benchBareButton(pressesOnly);
 }
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     try {
-        benchProgram();
+        benchProgram(argc > 1 && std::strcmp(argv[1], "--presses-only") == 0);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "rating_bench: %s\n", failure.what());
         return 1;

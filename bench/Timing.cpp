@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +25,11 @@ double quantile(std::vector<double> samples, double q) {
 
 double median(const std::vector<double>& samples) {
     return quantile(samples, 0.5);
+}
+
+long threadCount() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return static_cast<long>(std::distance(begin(tasks), end(tasks)));
 }
 
 long residentKibibytes() {

@@ -16,5 +16,7 @@ double median(const std::vector<double>& samples);
 
 // This process's resident set size in KiB, as /proc/self/status reports it (VmRSS).
 long residentKibibytes();
+// The threads this process runs now.
+long threadCount();
 
 } // namespace bench

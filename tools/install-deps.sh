@@ -7,12 +7,14 @@ packages=(
   cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libgl-dev
   # toolkit
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
-  # media playback
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
+  # media playback: sound effects decoded by libmpg123, the movie by GStreamer
+  libmpg123-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   # fonts the windows ask for (chancery script, Verdana-like sans, UI font)
   fonts-urw-base35 fonts-dejavu-core
   # tests: a real X server, process tools, memory checkers
   xvfb xauth x11-utils valgrind strace
+  # tests and benchmarks: a private sound server and its tools (pactl, parec)
+  pulseaudio-utils
   # benchmarks: watching the X server for windows being mapped
   libxcb1-dev
 )

@@ -3,19 +3,26 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QMediaDevices>
+#include <atomic>
 #include <cstdio>
 
 namespace fw::qt {
 
-QAudioOutput* AudioOutputs::create(QObject* parent) {
+bool AudioOutputs::available() {
     if (!QMediaDevices::audioOutputs().isEmpty())
-        return new QAudioOutput(parent);
-    static bool told = false;
-    if (!told) {
-        told = true;
+        return true;
+    sayNoOutput();
+    return false;
+}
+
+QAudioOutput* AudioOutputs::create(QObject* parent) {
+    return available() ? new QAudioOutput(parent) : nullptr;
+}
+
+void AudioOutputs::sayNoOutput() {
+    static std::atomic<bool> told = false;
+    if (!told.exchange(true))
         std::fprintf(stderr, "kelvory: no audio output device: sounds are silent\n");
-    }
-    return nullptr;
 }
 
 } // namespace fw::qt

@@ -5,12 +5,15 @@ class QObject;
 
 namespace fw::qt {
 
-// The sound output for a player. Without an audio device a player gets none and stays silent:
-// attaching one anyway fills standard error with the sound system's complaints.
+// Whether sound has somewhere to go. Without an audio device the program stays silent: attaching
+// an output anyway fills standard error with the sound system's complaints. The missing device is
+// said once per run, whoever finds it first.
 class AudioOutputs {
 public:
-    // A new output on the default device, or null (said once per run on standard error).
+    static bool available();
+    // A new output on the default device for a media player, or null.
     static QAudioOutput* create(QObject* parent);
+    static void sayNoOutput();
 };
 
 } // namespace fw::qt

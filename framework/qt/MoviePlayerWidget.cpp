@@ -1,6 +1,7 @@
 #include "qt/MoviePlayerWidget.h"
 
 #include "qt/AudioOutputs.h"
+#include "qt/FrameConverter.h"
 #include "qt/MovieControllerBar.h"
 #include "qt/QtMovie.h"
 
@@ -10,9 +11,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
+#include <QVideoSink>
 #include <algorithm>
 #include <cstdio>
+#include <malloc.h>
 
 namespace fw::qt {
 
@@ -27,7 +29,7 @@ MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* p
       controller_(new MovieControllerBar(this)) {
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    layout_->addStretch(1); // the video's place until it is made
+    layout_->addStretch(1); // the video's place
     layout_->addWidget(controller_);
     controller_->hide();
     connect(controller_, &MovieControllerBar::playPauseClicked, this, &MoviePlayerWidget::togglePlayPause);
@@ -41,8 +43,10 @@ MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* p
 
 MoviePlayerWidget::~MoviePlayerWidget() {
     // The player dies with the children, after this part of the object: it must not call back.
-    if (player_)
+    if (player_) {
         player_->disconnect(this);
+        sink_->disconnect(this); // stopping hands out a last, empty frame
+    }
 }
 
 void MoviePlayerWidget::apply(const platform::ControlState& state) {
@@ -87,11 +91,13 @@ void MoviePlayerWidget::startPlayback() {
 void MoviePlayerWidget::ensurePlayer() {
     if (player_)
         return;
-    video_ = new QVideoWidget(this);
-    delete layout_->takeAt(0); // the stretch that kept the video's place
-    layout_->insertWidget(0, video_, 1);
     player_ = new QMediaPlayer(this);
-    player_->setVideoOutput(video_);
+    sink_ = new QVideoSink(player_);
+    player_->setVideoSink(sink_);
+    connect(sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
+        frame_ = frame;
+        update(screenRect());
+    });
     audio_ = AudioOutputs::create(player_);
     if (audio_) {
         audio_->setVolume(controller_->volume());
@@ -160,14 +166,54 @@ void MoviePlayerWidget::stopped() {
     awaitingStop_ = false;
     sayIfCutShort();
     report("a movie player's MovieStopped", [](auto& e) { e.movieStopped(); });
+    QMetaObject::invokeMethod(this, &MoviePlayerWidget::releasePlayerIfDone, Qt::QueuedConnection);
 }
 
-void MoviePlayerWidget::paintEvent(QPaintEvent*) {
-    // A movie screen is dark before and between frames.
+QRect MoviePlayerWidget::screenRect() const {
     QRect screen = rect();
     if (controller_->isVisible())
         screen.setBottom(controller_->geometry().top() - 1);
-    QPainter(this).fillRect(screen, Qt::black);
+    return screen;
+}
+
+void MoviePlayerWidget::paintEvent(QPaintEvent*) {
+    // A movie screen is dark before and between frames, and around a frame of another shape.
+    const QRect screen = screenRect();
+    QPainter painter(this);
+    painter.fillRect(screen, Qt::black);
+    const QImage image = FrameConverter::toImage(frame_);
+    if (image.isNull())
+        return;
+    QRect target(QPoint(), image.size().scaled(screen.size(), Qt::KeepAspectRatio));
+    target.moveCenter(screen.center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+}
+
+void MoviePlayerWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Later, as the player may be inside one of its own signals.
+    QMetaObject::invokeMethod(this, &MoviePlayerWidget::releasePlayerIfDone, Qt::QueuedConnection);
+}
+
+// A hidden player whose movie has stopped keeps no pipeline, decoder threads or frames; playing
+// it again makes them anew.
+void MoviePlayerWidget::releasePlayerIfDone() {
+    if (!player_ || awaitingStop_ || isVisible())
+        return;
+    // Quietly: nothing about this player changes for whoever watched it play.
+    player_->blockSignals(true);
+    sink_->blockSignals(true);
+    delete player_; // with its sink and audio output
+    player_ = nullptr;
+    sink_ = nullptr;
+    audio_ = nullptr;
+    frame_ = QVideoFrame();
+    sourceIsMovie_ = false;
+    furthest_ = 0;
+    // The decoders' frame buffers were freed into the allocator's pools of threads that are gone;
+    // handed back, they stop counting against the program for the rest of its run.
+    malloc_trim(0);
 }
 
 } // namespace fw::qt

@@ -3,20 +3,22 @@
 #include "qt/ControlView.h"
 
 #include <QMediaPlayer>
+#include <QVideoFrame>
 #include <QWidget>
 #include <memory>
 
 class QAudioOutput;
 class QVBoxLayout;
-class QVideoWidget;
+class QVideoSink;
 
 namespace fw::qt {
 
 class MovieControllerBar;
 class QtMovie;
 
-// A movie with an optional controller strip at the bottom. The media pipeline and the video
-// surface are made on the first play, after the window has had its chance to appear.
+// A movie with an optional controller strip at the bottom. The media pipeline is made on the first
+// play, after the window has had its chance to appear, and let go once the movie has stopped and
+// the player is hidden. Frames are drawn with QPainter, so that no GPU context is ever made.
 class MoviePlayerWidget final : public QWidget, public ControlView {
     Q_OBJECT
 public:
@@ -33,10 +35,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void startPlayback();
     void ensurePlayer();
+    void releasePlayerIfDone();
+    QRect screenRect() const;
     void togglePlayPause();
     void step(int frames);
     void failed(const QString& reason);
@@ -47,9 +52,10 @@ private:
 
     QVBoxLayout* layout_;
     MovieControllerBar* controller_;
-    QVideoWidget* video_ = nullptr;
     QMediaPlayer* player_ = nullptr;
+    QVideoSink* sink_ = nullptr;
     QAudioOutput* audio_ = nullptr;
+    QVideoFrame frame_; // the latest, drawn at the next paint
     std::shared_ptr<QtMovie> movie_;
     bool sourceIsMovie_ = false;
     bool awaitingStop_ = false;

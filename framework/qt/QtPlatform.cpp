@@ -10,6 +10,7 @@
 #include "qt/QtSound.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindow.h"
+#include "qt/SoundEngine.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -57,6 +58,7 @@ void QtPlatform::shutDown() {
             windows.append(widget);
     for (const QPointer<QWidget>& window : windows)
         delete window.data();
+    sounds_.reset();
     app_.reset();
 }
 
@@ -132,7 +134,9 @@ void QtPlatform::menuChosen(const std::string& name) {
 std::shared_ptr<platform::NativeSound> QtPlatform::openSound(const std::filesystem::path& file) {
     if (MediaSniffer::sniff(file) != MediaSniffer::Kind::Audio)
         return nullptr;
-    return std::make_shared<QtSound>(file);
+    if (!sounds_)
+        sounds_ = std::make_shared<SoundEngine>();
+    return std::make_shared<QtSound>(sounds_->load(file), sounds_);
 }
 
 std::shared_ptr<platform::NativeMovie> QtPlatform::openMovie(const std::filesystem::path& file) {

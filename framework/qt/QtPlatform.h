@@ -12,6 +12,8 @@ namespace fw::qt {
 // sound or movie is first played. The application object lives from initialize() to the end of
 // run(), as in a Qt main(): when run() returns, the windows are gone and the core's handles to
 // them, and to timers and players, find nothing left to change.
+class SoundEngine;
+
 class QtPlatform final : public platform::Platform {
 public:
     QtPlatform() = default;
@@ -50,6 +52,7 @@ private:
     void shutDown();
 
     std::unique_ptr<QApplication> app_;
+    std::shared_ptr<SoundEngine> sounds_; // made when the first sound is opened
     platform::AppEvents* events_ = nullptr;
     std::optional<platform::MenuSpec> applicationMenuBar_;
     std::optional<int> quitCode_; // set by quit(), also before run()

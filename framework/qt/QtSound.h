@@ -1,31 +1,25 @@
 #pragma once
 
 #include "platform/NativeMedia.h"
+#include "qt/SoundClip.h"
 
-#include <QMediaPlayer>
-#include <QPointer>
-#include <filesystem>
+#include <memory>
 
 namespace fw::qt {
 
-// A sound file whose player is made on its first play, so that opening sounds never waits for
-// the media pipeline.
+class SoundEngine;
+
+// A sound file, decoded by the sound engine from the moment it is opened.
 class QtSound final : public platform::NativeSound {
 public:
-    explicit QtSound(std::filesystem::path file);
-    ~QtSound() override;
-    QtSound(const QtSound&) = delete;
-    QtSound& operator=(const QtSound&) = delete;
+    QtSound(std::shared_ptr<const SoundClip> clip, std::weak_ptr<SoundEngine> engine)
+        : clip_(std::move(clip)), engine_(std::move(engine)) {}
 
     void play() override;
 
 private:
-    bool ensurePlayer();
-    void failed(const QString& reason);
-
-    std::filesystem::path file_;
-    QPointer<QMediaPlayer> player_;
-    bool silent_ = false; // no audio device, or the file did not decode
+    std::shared_ptr<const SoundClip> clip_;
+    std::weak_ptr<SoundEngine> engine_; // gone once the application has ended
 };
 
 } // namespace fw::qt

@@ -1,4 +1,5 @@
 #include "QtBackendTest.h"
+#include "qt/FrameConverter.h"
 #include "qt/MovieControllerBar.h"
 #include "qt/MoviePlayerWidget.h"
 
@@ -6,6 +7,9 @@
 #include <QMediaPlayer>
 #include <QTest>
 #include <QToolButton>
+#include <QVideoFrame>
+#include <QVideoFrameFormat>
+#include <cstring>
 
 namespace fw::qt::test {
 namespace {
@@ -99,10 +103,65 @@ TEST_F(QtMoviePlayerTest, TheIntroMoviePlaysToItsEndAndHandsOver) {
         },
         20000));
     EXPECT_EQ(events.movieStops, 0);
+    // Its frames are drawn: the title card is not a black screen.
+    const QPoint centre(480, 200);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return widget()->grab().toImage().pixelColor(centre) != Qt::black; }, 5000));
     ASSERT_TRUE(waitForStops(1, 90000));
     QTest::qWait(200);
     EXPECT_EQ(events.movieStops, 1);
     EXPECT_EQ(widget()->player()->mediaStatus(), QMediaPlayer::EndOfMedia);
+
+    // Over and hidden, it lets its pipeline go; played again, it makes a new one.
+    topLevel(*window)->hide();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return widget()->player() == nullptr; }, 5000));
+    EXPECT_TRUE(widget()->findChildren<QMediaPlayer*>().isEmpty());
+    topLevel(*window)->show();
+    player->play();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return widget()->player() && widget()->player()->playbackState() == QMediaPlayer::PlayingState;
+        },
+        20000));
+}
+
+// A 4x2 frame, left half one colour and right half another, in a layout the movie decoder gives.
+QVideoFrame twoColourFrame(QVideoFrameFormat::PixelFormat layout) {
+    QVideoFrame frame(QVideoFrameFormat(QSize(4, 2), layout));
+    EXPECT_TRUE(frame.map(QVideoFrame::WriteOnly));
+    // Gold (243, 196, 81) on the left, sky blue (105, 201, 240) on the right, in BT.601 video range.
+    const uchar y[2] = {185, 168}, u[2] = {71, 159}, v[2] = {157, 83};
+    for (int row = 0; row < 2; ++row)
+        for (int x = 0; x < 4; ++x)
+            frame.bits(0)[row * frame.bytesPerLine(0) + x] = y[x / 2];
+    for (int c = 0; c < 2; ++c) {
+        if (layout == QVideoFrameFormat::Format_NV12) {
+            frame.bits(1)[2 * c] = u[c];
+            frame.bits(1)[2 * c + 1] = v[c];
+        } else {
+            frame.bits(1)[c] = u[c];
+            frame.bits(2)[c] = v[c];
+        }
+    }
+    frame.unmap();
+    return frame;
+}
+
+TEST(FrameConverterTest, YuvFramesBecomeTheirColours) {
+    for (const auto layout : {QVideoFrameFormat::Format_YUV420P, QVideoFrameFormat::Format_NV12}) {
+        const QImage image = FrameConverter::toImage(twoColourFrame(layout));
+        ASSERT_EQ(image.size(), QSize(4, 2));
+        for (const QPoint at : {QPoint(0, 0), QPoint(1, 1)}) {
+            const QColor gold = image.pixelColor(at);
+            EXPECT_NEAR(gold.red(), 243, 3);
+            EXPECT_NEAR(gold.green(), 196, 3);
+            EXPECT_NEAR(gold.blue(), 81, 3);
+        }
+        const QColor sky = image.pixelColor(3, 1);
+        EXPECT_NEAR(sky.red(), 105, 3);
+        EXPECT_NEAR(sky.green(), 201, 3);
+        EXPECT_NEAR(sky.blue(), 240, 3);
+    }
 }
 
 } // namespace

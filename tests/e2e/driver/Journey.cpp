@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMediaPlayer>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -70,23 +71,30 @@ QWidget* Journey::awaitHandOver() {
     Report::check(intro->isVisible(), "the intro window is shown at start");
     Report::check(Desktop::windows(expected::kRatingTitle).isEmpty(),
                   "no rating window while the intro plays");
-    // Kept to read how the movie ended, once the intro has handed over.
-    QMediaPlayer* player = nullptr;
+    // How the movie ended, followed as it plays: the player lets its pipeline go once the intro
+    // is hidden.
+    QObject watching;
+    QPointer<QMediaPlayer> player;
+    QString status = QStringLiteral("no player");
+    qint64 duration = 0;
     const bool handedOver = Desktop::waitFor(
         [&] {
-            if (!player)
-                player = intro->findChild<QMediaPlayer*>();
+            if (!player && (player = intro->findChild<QMediaPlayer*>())) {
+                status = mediaStatusName(player->mediaStatus());
+                duration = player->duration();
+                QObject::connect(player, &QMediaPlayer::mediaStatusChanged, &watching,
+                                 [&](QMediaPlayer::MediaStatus now) { status = mediaStatusName(now); });
+                QObject::connect(player, &QMediaPlayer::durationChanged, &watching,
+                                 [&](qint64 now) { duration = now; });
+            }
             return Desktop::shown(expected::kRatingTitle) && !intro->isVisible();
         },
         scaled(kHandOverMs));
     Report::require(handedOver, "the intro hands over to the rating window within 15 s");
     Report::fact("handover_ms", clock.elapsed());
-    if (player) {
-        Report::fact("movie_status", mediaStatusName(player->mediaStatus()).toStdString());
-        Report::fact("movie_duration_ms", player->duration());
-    } else {
-        Report::fact("movie_status", "no player");
-    }
+    Report::fact("movie_status", status.toStdString());
+    if (status != QStringLiteral("no player"))
+        Report::fact("movie_duration_ms", duration);
     QWidget* rating = Desktop::window(expected::kRatingTitle);
     Report::check(rating->isVisible(), "the rating window is shown");
     Report::check(!Desktop::shown(expected::kCreditsTitle), "no credits yet");

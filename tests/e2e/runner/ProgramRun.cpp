@@ -43,12 +43,6 @@ ProgramRun& ProgramRun::under(std::vector<std::string> command) {
 ProgramRun& ProgramRun::onDisplay(const std::string& display) {
     environment_["QT_QPA_PLATFORM"] = "xcb";
     environment_["DISPLAY"] = display;
-    // The software GL driver that draws video on Xvfb keeps a few frame buffers to the end and
-    // is unloaded before LeakSanitizer reports, so its frames cannot be named in a suppression
-    // (valgrind names them: swrast_dri.so, under QRhi::endFrame). Sanitizer builds draw video
-    // without GL, as on the offscreen platform.
-    if (Tools::sanitized())
-        environment_["QT_XCB_GL_INTEGRATION"] = "none";
     return *this;
 }
 

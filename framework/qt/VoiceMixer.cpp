@@ -1,0 +1,82 @@
+#include "qt/VoiceMixer.h"
+
+#include "qt/SoundDecoder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace fw::qt {
+
+QAudioFormat VoiceMixer::format() {
+    QAudioFormat format;
+    format.setSampleRate(SoundDecoder::kRate);
+    format.setChannelCount(kChannels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+VoiceMixer::VoiceMixer(QObject* parent) : QIODevice(parent) {}
+
+void VoiceMixer::play(std::shared_ptr<const SoundClip> clip) {
+    requested_.put(std::move(clip));
+}
+
+qint64 VoiceMixer::bytesAvailable() const {
+    // Never at an end: silence follows the last sound.
+    return std::numeric_limits<int>::max() + QIODevice::bytesAvailable();
+}
+
+void VoiceMixer::takeRequests() {
+    // Asked for twice before a read is the same as once.
+    for (auto& clip : requested_.takeAll())
+        if (std::find(waiting_.begin(), waiting_.end(), clip) == waiting_.end())
+            waiting_.push_back(std::move(clip));
+    std::erase_if(waiting_, [this](const std::shared_ptr<const SoundClip>& clip) {
+        switch (clip->state()) {
+        case SoundClip::State::Decoding:
+            return false;
+        case SoundClip::State::Ready:
+            start(clip);
+            return true;
+        case SoundClip::State::Failed:
+            return true;
+        }
+        return true;
+    });
+}
+
+void VoiceMixer::start(const std::shared_ptr<const SoundClip>& clip) {
+    const auto playing =
+        std::find_if(voices_.begin(), voices_.end(), [&](const Voice& voice) { return voice.clip == clip; });
+    if (playing != voices_.end())
+        playing->frame = 0;
+    else
+        voices_.push_back({clip, 0});
+}
+
+qint64 VoiceMixer::readData(char* data, qint64 maxSize) {
+    takeRequests();
+    const auto frames = static_cast<std::size_t>(maxSize) / (kChannels * sizeof(std::int16_t));
+    sum_.assign(frames * kChannels, 0);
+    for (Voice& voice : voices_) {
+        const Pcm& pcm = voice.clip->pcm();
+        const auto channels = static_cast<std::size_t>(pcm.channels);
+        const std::size_t count = std::min(frames, pcm.frames() - voice.frame);
+        for (std::size_t f = 0; f < count; ++f) {
+            const std::size_t from = (voice.frame + f) * channels;
+            sum_[f * kChannels] += pcm.samples[from];
+            sum_[f * kChannels + 1] += pcm.samples[from + channels - 1]; // mono to both sides
+        }
+        voice.frame += count;
+    }
+    std::erase_if(voices_, [](const Voice& voice) { return voice.frame >= voice.clip->pcm().frames(); });
+    for (std::size_t k = 0; k < sum_.size(); ++k) {
+        // The output's buffer need not be aligned for 16-bit stores.
+        const auto sample = static_cast<std::int16_t>(std::clamp<std::int32_t>(sum_[k], -32768, 32767));
+        std::memcpy(data + k * sizeof sample, &sample, sizeof sample);
+    }
+    return static_cast<qint64>(sum_.size() * sizeof(std::int16_t));
+}
+
+} // namespace fw::qt

@@ -21,6 +21,7 @@ struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
+    std::uint8_t alpha = 0; // 0 is opaque, 255 fully transparent
     bool operator==(const Rgb&) const = default;
 };
 
@@ -48,9 +49,9 @@ struct ControlState {
     Rgb textColor;
     Alignment alignment = Alignment::Default;
     bool multiline = false;
-    std::shared_ptr<NativePicture> picture;             // a canvas's backdrop
-    std::shared_ptr<NativeMovie> movie;                 // a movie player's movie
-    bool hasController = false;                         // a movie player's controls
+    std::shared_ptr<NativePicture> picture; // a canvas's backdrop
+    std::shared_ptr<NativeMovie> movie;     // a movie player's movie
+    bool hasController = false;             // a movie player's controls
     bool hasStepControls = false;
     bool hasVolumeControl = false;
 };

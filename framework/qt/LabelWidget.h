@@ -3,6 +3,7 @@
 #include "qt/ControlView.h"
 
 #include <QLabel>
+#include <optional>
 
 namespace fw::qt {
 
@@ -19,6 +20,12 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyTextColour();
+
+    std::optional<platform::Rgb> textColour_;
 };
 
 } // namespace fw::qt

@@ -1,5 +1,7 @@
 #include "qt/QtPlatform.h"
 
+#include "qt/AccessibleViews.h"
+#include "qt/AppIcon.h"
 #include "qt/CoreCall.h"
 #include "qt/DecoderChoice.h"
 #include "qt/DisplayGuard.h"
@@ -70,6 +72,8 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     QApplication::setApplicationName(QStringLiteral("Kelvory"));
     app_ = std::make_unique<QApplication>(argc, argv);
     DisplayGuard::connected();
+    AccessibleViews::install();
+    QApplication::setWindowIcon(AppIcon::fromBundle(executablePath()));
     // The core decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     // The fonts load while the first window is up, rather than when a window with text is built.

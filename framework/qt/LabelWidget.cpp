@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScopedValueRollback>
 
 namespace fw::qt {
 
@@ -60,6 +61,7 @@ void LabelWidget::applyTextColour() {
     const bool darkDesktop =
         desktop.color(QPalette::Window).lightness() < desktop.color(QPalette::WindowText).lightness();
     const bool plainBlack = textColour_ && *textColour_ == platform::Rgb{};
+    const QScopedValueRollback applying(applyingTextColour_, true);
     QPalette colours;
     if (textColour_ && !(plainBlack && darkDesktop))
         colours.setColor(QPalette::WindowText,
@@ -69,7 +71,9 @@ void LabelWidget::applyTextColour() {
 
 void LabelWidget::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // The desktop's palette reaches a label through its window, as a palette change of its own.
+    if ((event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) &&
+        !applyingTextColour_)
         applyTextColour();
 }
 

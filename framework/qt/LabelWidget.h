@@ -26,6 +26,7 @@ private:
     void applyTextColour();
 
     std::optional<platform::Rgb> textColour_;
+    bool applyingTextColour_ = false;
 };
 
 } // namespace fw::qt

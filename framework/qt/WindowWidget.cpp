@@ -23,7 +23,10 @@ bool WindowWidget::focusNextPrevChild(bool next) {
     QWidget* focused = focusWidget();
     if (focused && !focused->isEnabled()) {
         disabledWithFocus_ = focused;
-        return false; // Qt then clears the focus
+        // The window itself holds the focus meanwhile: with none at all, Qt would give it to the
+        // first control when the window is next activated.
+        setFocus(Qt::OtherFocusReason);
+        return true;
     }
     return QWidget::focusNextPrevChild(next);
 }
@@ -32,7 +35,8 @@ void WindowWidget::regainFocus(QWidget* control) {
     if (!disabledWithFocus_ || disabledWithFocus_ != control)
         return;
     disabledWithFocus_ = nullptr;
-    if (!focusWidget() && control->isVisible() && control->focusPolicy() != Qt::NoFocus)
+    const bool untouched = !focusWidget() || focusWidget() == this;
+    if (untouched && control->isVisible() && control->focusPolicy() != Qt::NoFocus)
         control->setFocus(Qt::OtherFocusReason);
 }
 

@@ -11,9 +11,9 @@ namespace fw::qt {
 // (Alt+F4) altogether.
 //
 // The keyboard focus never wanders by itself: Qt hands it to the next control when the focused
-// one is disabled, where the user's next key would act on a control they never chose. Here it
-// stays with no control, and goes back to that one when it is enabled again, unless the user has
-// put it somewhere meanwhile.
+// one is disabled, where the user's next key would act on a control they never chose. Here the
+// window itself keeps it, and it goes back to that control when it is enabled again, unless the
+// user has put it somewhere meanwhile.
 class WindowWidget final : public QWidget {
     Q_OBJECT
 public:

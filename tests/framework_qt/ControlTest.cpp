@@ -236,7 +236,11 @@ TEST_F(QtControlTest, TheFocusStaysWhenItsControlIsDisabledAndComesBackWithIt) {
     };
     QTest::keyClick(widgetOf(*rate), Qt::Key_Space);
     EXPECT_EQ(events.presses, 1);
-    EXPECT_EQ(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), topLevel(*window));
+    // Nor when the window is left and activated again, which focuses a control if none has it.
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(topLevel(*window));
+    EXPECT_EQ(QApplication::focusWidget(), topLevel(*window));
 
     rateState.enabled = true;
     rate->update(rateState);

@@ -8,6 +8,7 @@ desktop is read or touched.
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -55,7 +56,15 @@ def start_desktop_and_rerun():
 
 
 class Program:
+    """The program started from a copy of its bundle that leaves out the intro's movie, so that the
+    intro hands over at once: with the accessibility bridge on, the movie's playback now and then
+    never reaches its end (Qt 6.4's video widget), and these cases are about what is read."""
+
     def __init__(self, executable, scratch):
+        bundle = os.path.dirname(os.path.dirname(executable))
+        copy = os.path.join(scratch, "Kelvory")
+        shutil.copytree(bundle, copy, ignore=shutil.ignore_patterns("*.mp4"))
+        executable = os.path.join(copy, "bin", os.path.basename(executable))
         self.opened = os.path.join(scratch, "opened")
         opener_dir = os.path.join(scratch, "bin")
         os.mkdir(opener_dir)
@@ -149,8 +158,6 @@ def main(executable, case):
         rating = wait_for("the rating window, a frame named by its title",
                           lambda: showing_window(app, "frame", "Kelvory 1.0"), timeout=40)
         if rating is None:
-            for n in nodes(application(program.process.pid)):
-                print("  seen:", n.getRoleName(), repr(n.name), n.getState().contains(pyatspi.STATE_SHOWING))
             return
         rate_me = control(rating, "push button", "Rate Me")
         if case == "windows":
@@ -218,6 +225,7 @@ def main(executable, case):
             program.process.wait()
         bus.terminate()
         bus.wait()
+        shutil.rmtree(scratch, ignore_errors=True)
 
 
 if __name__ == "__main__":

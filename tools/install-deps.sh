@@ -17,7 +17,7 @@ packages=(
   libxcb1-dev
   # desktop tests: what assistive technology reads (session and accessibility buses, AT-SPI
   # client), and the validators of the desktop entry and the AppStream metainfo
-  dbus at-spi2-core python3-pyatspi desktop-file-utils appstream
+  dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils appstream
 )
 # benchmarks: a sound server for the sounds to play into, unless PipeWire serves as one (the two
 # exclude each other)

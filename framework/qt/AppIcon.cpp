@@ -1,20 +1,35 @@
 #include "qt/AppIcon.h"
 
-#include "qt/QtPicture.h"
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 
 namespace fw::qt {
+
+namespace {
+// What task bars, switchers and title bars ask for; larger sizes would cost start-up time.
+constexpr int kSides[] = {16, 22, 24, 32, 48, 64};
+} // namespace
 
 QIcon AppIcon::fromBundle(const std::filesystem::path& executable) {
     const std::filesystem::path resources = executable.parent_path().parent_path() / "Resources";
     QIcon icon;
-    for (const char* file : {"AppIcon.svg", "AppIcon.png"}) {
-        const auto picture = QtPicture::open(resources / file);
-        if (!picture)
-            continue;
-        for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
-            icon.addPixmap(picture->render(QSize(side, side), 1.0));
-        break;
+    QSvgRenderer svg(QString::fromStdString((resources / "AppIcon.svg").string()));
+    if (svg.isValid()) {
+        for (int side : kSides) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            svg.render(&painter);
+            painter.end();
+            icon.addPixmap(pixmap);
+        }
+        return icon;
     }
+    const QPixmap png(QString::fromStdString((resources / "AppIcon.png").string()));
+    if (!png.isNull())
+        icon.addPixmap(png);
     return icon;
 }
 

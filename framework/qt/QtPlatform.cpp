@@ -73,7 +73,10 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     app_ = std::make_unique<QApplication>(argc, argv);
     DisplayGuard::connected();
     AccessibleViews::install();
-    QApplication::setWindowIcon(AppIcon::fromBundle(executablePath()));
+    // Drawing the icon takes milliseconds; the first window need not wait for it to be mapped,
+    // and takes the icon as soon as it is set.
+    QTimer::singleShot(0, app_.get(),
+                       [this] { QApplication::setWindowIcon(AppIcon::fromBundle(executablePath())); });
     // The core decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     // The fonts load while the first window is up, rather than when a window with text is built.

@@ -1,5 +1,6 @@
 #include "qt/AppIcon.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -14,7 +15,9 @@ constexpr int kSides[] = {16, 22, 24, 32, 48, 64};
 QIcon AppIcon::fromBundle(const std::filesystem::path& executable) {
     const std::filesystem::path resources = executable.parent_path().parent_path() / "Resources";
     QIcon icon;
-    QSvgRenderer svg(QString::fromStdString((resources / "AppIcon.svg").string()));
+    // A bundle without an icon is no fault worth a line on standard error, as Qt would say.
+    QFile file(QString::fromStdString((resources / "AppIcon.svg").string()));
+    QSvgRenderer svg(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     if (svg.isValid()) {
         for (int side : kSides) {
             QPixmap pixmap(side, side);

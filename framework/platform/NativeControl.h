@@ -37,7 +37,7 @@ enum class Alignment { Default = 0, Left = 1, Center = 2, Right = 3 };
 
 // Everything a native control shows. The core pushes the whole state on every change.
 struct ControlState {
-    std::string name; // the control's name; also its accessible name where it has no text
+    std::string name; // the control's name, for the program; never shown nor read out
     Rect frame;
     bool enabled = true;
     bool visible = true;

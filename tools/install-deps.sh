@@ -17,6 +17,9 @@ packages=(
   pulseaudio-utils
   # benchmarks: watching the X server for windows being mapped
   libxcb1-dev
+  # desktop tests: what assistive technology reads (session and accessibility buses, AT-SPI
+  # client), and the validators of the desktop entry and the AppStream metainfo
+  dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils appstream
 )
 # benchmarks: a sound server for the sounds to play into, unless PipeWire serves as one (the two
 # exclude each other)

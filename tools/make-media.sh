@@ -161,8 +161,8 @@ EOF
   "$out/PellowickIntroVideo.mp4"
 
 # ---------------------------------------------------------------------------------------------
-# Pictures: hand-drawn SVG sources, copied as they are.
-for svg in guymeditating HotnessMeter1 HowHot PellowickUpdatedLogosmall; do
+# Pictures, and the application's icon: hand-drawn SVG sources, copied as they are.
+for svg in guymeditating HotnessMeter1 HowHot PellowickUpdatedLogosmall AppIcon; do
   cp "$src/$svg.svg" "$out/$svg.svg"
 done
 
@@ -180,7 +180,7 @@ for k in "${!verdicts[@]}"; do
 done
 summary nice.mp3 "$(printf '%.2f s' "$(duration "$out/nice.mp3")")"
 summary PellowickIntroVideo.mp4 "$(printf '%.2f s' "$(duration "$out/PellowickIntroVideo.mp4")")"
-for svg in guymeditating HotnessMeter1 HowHot PellowickUpdatedLogosmall; do
+for svg in guymeditating HotnessMeter1 HowHot PellowickUpdatedLogosmall AppIcon; do
   summary "$svg.svg"
 done
 printf '  %-32s %8d bytes\n' "total ($count files)" "$total"

@@ -21,6 +21,7 @@ struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
+    std::uint8_t alpha = 0; // 0 is opaque, 255 fully transparent
     bool operator==(const Rgb&) const = default;
 };
 
@@ -36,7 +37,7 @@ enum class Alignment { Default = 0, Left = 1, Center = 2, Right = 3 };
 
 // Everything a native control shows. The core pushes the whole state on every change.
 struct ControlState {
-    std::string name; // the control's name; also its accessible name where it has no text
+    std::string name; // the control's name, for the program; never shown nor read out
     Rect frame;
     bool enabled = true;
     bool visible = true;
@@ -48,9 +49,9 @@ struct ControlState {
     Rgb textColor;
     Alignment alignment = Alignment::Default;
     bool multiline = false;
-    std::shared_ptr<NativePicture> picture;             // a canvas's backdrop
-    std::shared_ptr<NativeMovie> movie;                 // a movie player's movie
-    bool hasController = false;                         // a movie player's controls
+    std::shared_ptr<NativePicture> picture; // a canvas's backdrop
+    std::shared_ptr<NativeMovie> movie;     // a movie player's movie
+    bool hasController = false;             // a movie player's controls
     bool hasStepControls = false;
     bool hasVolumeControl = false;
 };

@@ -2,6 +2,9 @@
 
 #include "qt/FontMapper.h"
 
+#include <QStyle>
+#include <QStyleOptionButton>
+
 namespace fw::qt {
 
 ButtonWidget::ButtonWidget(platform::ControlEvents& events, QWidget* parent)
@@ -17,7 +20,12 @@ void ButtonWidget::apply(const platform::ControlState& state) {
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
     if (caption != text())
         setText(caption);
-    setFont(FontMapper::map(state.font));
+    // The button keeps its size whatever the desktop's font; the caption is made to fit it.
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect inside = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    setFont(FontMapper::fitted(FontMapper::map(state.font), caption, inside.size(),
+                               Qt::AlignCenter | Qt::TextShowMnemonic));
 }
 
 } // namespace fw::qt

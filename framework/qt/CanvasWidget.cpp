@@ -16,6 +16,7 @@ void CanvasWidget::apply(const platform::ControlState& state) {
         return;
     picture_ = std::move(picture);
     rendered_ = QPixmap();
+    setAccessibleName(picture_ ? picture_->description() : QString());
     update();
 }
 

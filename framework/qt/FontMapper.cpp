@@ -53,12 +53,17 @@ void FontMapper::preload() {
 QFont FontMapper::fitted(QFont font, const QString& text, QSize box, int flags) {
     if (text.isEmpty() || box.isEmpty())
         return font;
-    int pixelSize = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     const QRect area(QPoint(0, 0), box);
+    const auto fits = [&](const QFont& candidate) {
+        const QRect needed = QFontMetrics(candidate).boundingRect(area, flags, text);
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    };
+    if (fits(font))
+        return font;
+    int pixelSize = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     for (; pixelSize > smallestFittedPixelSize; --pixelSize) {
         font.setPixelSize(pixelSize);
-        const QRect needed = QFontMetrics(font).boundingRect(area, flags, text);
-        if (needed.width() <= box.width() && needed.height() <= box.height())
+        if (fits(font))
             break;
     }
     return font;

@@ -2,8 +2,10 @@
 
 #include "qt/FontMapper.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScopedValueRollback>
 
 namespace fw::qt {
 
@@ -45,14 +47,34 @@ void LabelWidget::apply(const platform::ControlState& state) {
     setAlignment(alignment);
     const int flags = static_cast<int>(alignment) | (state.multiline ? Qt::TextWordWrap : 0);
     setFont(FontMapper::fitted(FontMapper::map(state.font), shown, size(), flags));
-    // Only the text colour is set; every other role follows the desktop.
-    QPalette colours;
-    if (state.hasTextColor)
-        colours.setColor(QPalette::WindowText,
-                         QColor(state.textColor.red, state.textColor.green, state.textColor.blue));
-    setPalette(colours);
+    textColour_ = state.hasTextColor ? std::optional(state.textColor) : std::nullopt;
+    applyTextColour();
     if (shown != text())
         setText(shown);
+}
+
+// Only the text colour is set; every other role follows the desktop. Opaque black is plain text
+// as a light desktop shows it: on a dark one it would be unreadable, so there it is the desktop's
+// own text colour. Every other colour is kept as asked.
+void LabelWidget::applyTextColour() {
+    const QPalette desktop = QApplication::palette();
+    const bool darkDesktop =
+        desktop.color(QPalette::Window).lightness() < desktop.color(QPalette::WindowText).lightness();
+    const bool plainBlack = textColour_ && *textColour_ == platform::Rgb{};
+    const QScopedValueRollback applying(applyingTextColour_, true);
+    QPalette colours;
+    if (textColour_ && !(plainBlack && darkDesktop))
+        colours.setColor(QPalette::WindowText,
+                         QColor(textColour_->red, textColour_->green, textColour_->blue));
+    setPalette(colours);
+}
+
+void LabelWidget::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    // The desktop's palette reaches a label through its window, as a palette change of its own.
+    if ((event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) &&
+        !applyingTextColour_)
+        applyTextColour();
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

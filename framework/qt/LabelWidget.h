@@ -3,6 +3,7 @@
 #include "qt/ControlView.h"
 
 #include <QLabel>
+#include <optional>
 
 namespace fw::qt {
 
@@ -19,6 +20,13 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyTextColour();
+
+    std::optional<platform::Rgb> textColour_;
+    bool applyingTextColour_ = false;
 };
 
 } // namespace fw::qt

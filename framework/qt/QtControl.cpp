@@ -2,8 +2,8 @@
 
 #include "qt/ControlView.h"
 #include "qt/CoreCall.h"
-#include "qt/LabelWidget.h"
 #include "qt/TabChain.h"
+#include "qt/WindowWidget.h"
 
 namespace fw::qt {
 
@@ -32,9 +32,9 @@ void QtControl::update(const platform::ControlState& state) {
     widget->setGeometry(state.frame.left, state.frame.top, state.frame.width, state.frame.height);
     shown->apply(state);
     widget->setEnabled(state.enabled);
-    // Screen readers name a control by what it says, or else by its name.
-    const QString spoken = LabelWidget::displayText(state.text).simplified();
-    widget->setAccessibleName(spoken.isEmpty() ? name : spoken);
+    if (state.enabled)
+        if (auto* window = qobject_cast<WindowWidget*>(widget->window()))
+            window->regainFocus(widget);
     widget->setFocusPolicy(state.tabStop ? shown->focusPolicy() : Qt::NoFocus);
     if (auto chain = tabChain_.lock())
         chain->place(widget, state.tabIndex);

@@ -3,9 +3,34 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <cmath>
 
 namespace fw::qt {
+
+namespace {
+
+// The <title> that is a child of the root <svg>; titles deeper down describe parts only.
+QString svgTitle(const QByteArray& svg) {
+    QXmlStreamReader reader(svg);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth == 2 && reader.name() == QLatin1String("title"))
+                return reader.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 std::shared_ptr<QtPicture> QtPicture::open(const std::filesystem::path& file) {
     const QString path = QString::fromStdString(file.string());
@@ -19,6 +44,7 @@ std::shared_ptr<QtPicture> QtPicture::open(const std::filesystem::path& file) {
         if (!renderer.isValid() || renderer.defaultSize().isEmpty())
             return nullptr;
         picture->size_ = renderer.defaultSize();
+        picture->description_ = svgTitle(picture->svg_);
         return picture;
     }
     if (!picture->image_.load(path) || picture->image_.isNull())

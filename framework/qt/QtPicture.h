@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 #include <filesystem>
 #include <memory>
 
@@ -22,6 +23,9 @@ public:
     int height() const override { return size_.height(); }
     QSize size() const { return size_; }
     bool isVector() const { return !svg_.isEmpty(); }
+    // What the picture shows, in a few words, as its file describes it (an SVG's own <title>);
+    // empty when the file says nothing.
+    const QString& description() const { return description_; }
 
     // The picture drawn to fill `logicalSize` at `devicePixelRatio`.
     QPixmap render(QSize logicalSize, qreal devicePixelRatio) const;
@@ -30,6 +34,7 @@ private:
     QByteArray svg_;
     QImage image_;
     QSize size_;
+    QString description_;
 };
 
 } // namespace fw::qt

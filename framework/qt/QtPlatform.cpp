@@ -1,5 +1,7 @@
 #include "qt/QtPlatform.h"
 
+#include "qt/AccessibleViews.h"
+#include "qt/AppIcon.h"
 #include "qt/CoreCall.h"
 #include "qt/DecoderChoice.h"
 #include "qt/DisplayGuard.h"
@@ -72,6 +74,13 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     QApplication::setApplicationName(QStringLiteral("Kelvory"));
     app_ = std::make_unique<QApplication>(argc, argv);
     DisplayGuard::connected();
+    AccessibleViews::install();
+    // Drawing the icon takes milliseconds; the first window need not wait for it to be mapped,
+    // and takes the icon as soon as it is set. Without a window system there is nothing to show
+    // it on.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QTimer::singleShot(0, app_.get(),
+                           [this] { QApplication::setWindowIcon(AppIcon::fromBundle(executablePath())); });
     // The core decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     // The fonts load while the first window is up, rather than when a window with text is built.

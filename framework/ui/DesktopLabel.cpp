@@ -36,7 +36,7 @@ void DesktopLabel::TextColor(std::shared_ptr<ColorGroup> color) {
     textColor_ = std::move(color);
     state_.hasTextColor = textColor_ != nullptr;
     if (textColor_)
-        state_.textColor = {textColor_->Red(), textColor_->Green(), textColor_->Blue()};
+        state_.textColor = {textColor_->Red(), textColor_->Green(), textColor_->Blue(), textColor_->Alpha()};
     push();
 }
 

@@ -42,6 +42,7 @@ public:
     void kill();
     // Waits for the end; after `timeout` the process is killed and counted as a hang.
     ChildOutcome finish(std::chrono::milliseconds timeout);
+    pid_t pid() const { return pid_; }
 
 private:
     ChildOutcome collect();

@@ -56,14 +56,12 @@ def start_desktop_and_rerun():
 
 
 class Program:
-    """The program started from a copy of its bundle that leaves out the intro's movie, so that the
-    intro hands over at once: with the accessibility bridge on, the movie's playback now and then
-    never reaches its end (Qt 6.4's video widget), and these cases are about what is read."""
+    """The program started from a copy of its bundle, with a URL opener that records."""
 
     def __init__(self, executable, scratch):
         bundle = os.path.dirname(os.path.dirname(executable))
         copy = os.path.join(scratch, "Kelvory")
-        shutil.copytree(bundle, copy, ignore=shutil.ignore_patterns("*.mp4"))
+        shutil.copytree(bundle, copy)
         executable = os.path.join(copy, "bin", os.path.basename(executable))
         self.opened = os.path.join(scratch, "opened")
         opener_dir = os.path.join(scratch, "bin")

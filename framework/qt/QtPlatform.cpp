@@ -3,16 +3,16 @@
 #include "qt/AccessibleViews.h"
 #include "qt/AppIcon.h"
 #include "qt/CoreCall.h"
-#include "qt/DecoderChoice.h"
 #include "qt/DisplayGuard.h"
 #include "qt/FontMapper.h"
 #include "qt/MediaSniffer.h"
-#include "qt/QtMovie.h"
 #include "qt/QtPicture.h"
-#include "qt/QtSound.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindow.h"
-#include "qt/SoundEngine.h"
+#include "qt/movie/DecoderChoice.h"
+#include "qt/movie/QtMovie.h"
+#include "qt/sound/QtSound.h"
+#include "qt/sound/SoundEngine.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -4,10 +4,10 @@
 #include "qt/CanvasWidget.h"
 #include "qt/CoreCall.h"
 #include "qt/LabelWidget.h"
-#include "qt/MoviePlayerWidget.h"
 #include "qt/QtControl.h"
 #include "qt/TabChain.h"
 #include "qt/WindowWidget.h"
+#include "qt/movie/MoviePlayerWidget.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>

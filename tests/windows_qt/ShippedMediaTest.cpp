@@ -1,6 +1,6 @@
 #include "media/MediaAccessors.h"
 #include "media/Picture.h"
-#include "qt/DecoderChoice.h"
+#include "qt/movie/DecoderChoice.h"
 
 #include <QApplication>
 #include <QAudioBuffer>

@@ -1,4 +1,4 @@
-#include "qt/WavReader.h"
+#include "qt/sound/WavReader.h"
 
 #include <cstring>
 

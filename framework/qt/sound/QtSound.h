@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/NativeMedia.h"
-#include "qt/SoundClip.h"
+#include "qt/sound/SoundClip.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "qt/VoiceMixer.h"
+#include "qt/sound/VoiceMixer.h"
 
-#include "qt/SoundDecoder.h"
+#include "qt/sound/SoundDecoder.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "qt/DecodingThread.h"
-#include "qt/SoundClip.h"
-#include "qt/VoiceMixer.h"
-#include "qt/WorkerThread.h"
+#include "qt/sound/DecodingThread.h"
+#include "qt/sound/SoundClip.h"
+#include "qt/sound/VoiceMixer.h"
+#include "qt/sound/WorkerThread.h"
 
 #include <QAudioSink>
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "qt/HandOff.h"
-#include "qt/SoundClip.h"
+#include "qt/sound/HandOff.h"
+#include "qt/sound/SoundClip.h"
 
 #include <atomic>
 #include <thread>

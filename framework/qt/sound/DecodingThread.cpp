@@ -1,6 +1,6 @@
-#include "qt/DecodingThread.h"
+#include "qt/sound/DecodingThread.h"
 
-#include "qt/SoundDecoder.h"
+#include "qt/sound/SoundDecoder.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "qt/MoviePlayerWidget.h"
+#include "qt/movie/MoviePlayerWidget.h"
 
-#include "qt/AudioOutputs.h"
-#include "qt/FrameConverter.h"
-#include "qt/MovieControllerBar.h"
-#include "qt/QtMovie.h"
+#include "qt/movie/FrameConverter.h"
+#include "qt/movie/MovieControllerBar.h"
+#include "qt/movie/QtMovie.h"
+#include "qt/sound/AudioOutputs.h"
 
 #include <QAudioOutput>
 #include <QMediaMetaData>

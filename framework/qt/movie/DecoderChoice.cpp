@@ -1,4 +1,4 @@
-#include "qt/DecoderChoice.h"
+#include "qt/movie/DecoderChoice.h"
 
 #include <QByteArray>
 #include <QtGlobal>

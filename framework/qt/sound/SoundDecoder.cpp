@@ -1,6 +1,6 @@
-#include "qt/SoundDecoder.h"
+#include "qt/sound/SoundDecoder.h"
 
-#include "qt/WavReader.h"
+#include "qt/sound/WavReader.h"
 
 #include <algorithm>
 #include <cmath>

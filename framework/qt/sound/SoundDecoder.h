@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/SoundClip.h"
+#include "qt/sound/SoundClip.h"
 
 #include <filesystem>
 #include <string>

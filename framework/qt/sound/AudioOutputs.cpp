@@ -1,4 +1,4 @@
-#include "qt/AudioOutputs.h"
+#include "qt/sound/AudioOutputs.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>

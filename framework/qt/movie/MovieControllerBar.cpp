@@ -1,4 +1,4 @@
-#include "qt/MovieControllerBar.h"
+#include "qt/movie/MovieControllerBar.h"
 
 #include <QHBoxLayout>
 #include <QSlider>

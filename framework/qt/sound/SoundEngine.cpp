@@ -1,6 +1,6 @@
-#include "qt/SoundEngine.h"
+#include "qt/sound/SoundEngine.h"
 
-#include "qt/AudioOutputs.h"
+#include "qt/sound/AudioOutputs.h"
 
 #include <QMediaDevices>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "qt/FrameConverter.h"
+#include "qt/movie/FrameConverter.h"
 
 #include <QVideoFrame>
 #include <QVideoFrameFormat>

@@ -1,6 +1,6 @@
-#include "qt/QtSound.h"
+#include "qt/sound/QtSound.h"
 
-#include "qt/SoundEngine.h"
+#include "qt/sound/SoundEngine.h"
 
 namespace fw::qt {
 

@@ -1,4 +1,4 @@
-#include "qt/WorkerThread.h"
+#include "qt/sound/WorkerThread.h"
 
 #include <QMetaObject>
 

@@ -7,8 +7,9 @@ packages=(
   cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libgl-dev
   # toolkit
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
-  # media playback: sound effects decoded by libmpg123, the movie by GStreamer
-  libmpg123-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
+  # media playback: sound effects decoded by libmpg123 and played on a PulseAudio connection of
+  # their own, the movie by GStreamer
+  libmpg123-dev libpulse-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   # fonts the windows ask for (chancery script, Verdana-like sans, UI font)
   fonts-urw-base35 fonts-dejavu-core
   # tests: a real X server, process tools, memory checkers

@@ -4,7 +4,9 @@
 #   sound-server.sh start DIR   leaves it running; clients reach it with PULSE_SERVER=unix:DIR/native
 #   sound-server.sh stop DIR    ends it, waits until it has exited, and removes DIR
 # It runs as root too (as in CI), where PulseAudio only warns; its home and runtime folders are
-# inside DIR, so that nothing of it is left elsewhere.
+# inside DIR, so that nothing of it is left elsewhere. It stays off the session bus and the display:
+# inside a desktop session, whose own sound server (PulseAudio or PipeWire) already holds the bus
+# name a PulseAudio claims, it would otherwise refuse to start.
 set -euo pipefail
 
 command=${1:-}
@@ -30,7 +32,8 @@ start)
     stop # what an interrupted run left
     mkdir -p "$dir"
     mkdir -m 700 "$dir/runtime" "$dir/home"
-    HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" pulseaudio --daemonize=yes --use-pid-file=yes -n \
+    env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" \
+        pulseaudio --daemonize=yes --use-pid-file=yes -n \
         --exit-idle-time=-1 --load=module-null-sink \
         "--load=module-native-protocol-unix auth-anonymous=1 socket=$dir/native" \
         --log-target="file:$dir/server.log"

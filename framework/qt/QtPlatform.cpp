@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
+#include <cstdlib>
 
 namespace fw::platform {
 
@@ -60,8 +61,24 @@ void QtPlatform::shutDown() {
             windows.append(widget);
     for (const QPointer<QWidget>& window : windows)
         delete window.data();
-    sounds_.reset();
+    // Sounds still playing go on to the end of the process (see stopSoundsAtExit()).
+    if (sounds_)
+        sounds_->freeze();
     app_.reset();
+}
+
+QtPlatform& QtPlatform::the() {
+    return static_cast<QtPlatform&>(platform::Platform::the());
+}
+
+void QtPlatform::freezeSoundsAtExit() {
+    if (const auto& sounds = the().sounds_)
+        sounds->freeze();
+}
+
+void QtPlatform::stopSoundsAtExit() {
+    if (const auto& sounds = the().sounds_)
+        sounds->stop();
 }
 
 void QtPlatform::initialize(platform::AppEvents& events) {
@@ -69,6 +86,12 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     if (app_ || QApplication::instance())
         return;
     DisplayGuard::requireDisplay();
+    // Exit handlers run in the reverse order of their registration. This one, registered before
+    // Qt Multimedia can register its own, closes the sound stream after Qt has torn down its
+    // PulseAudio connection: a stream that closes earlier changes the sink's state, which Qt's
+    // connection hears of and may still be handling while Qt 6.4 tears it down without its lock.
+    static const int stopsSounds = std::atexit(&QtPlatform::stopSoundsAtExit);
+    (void)stopsSounds;
     chooseWorkingDecoders();
     DisplayGuard::beginConnecting();
     QApplication::setApplicationName(QStringLiteral("Kelvory"));
@@ -143,8 +166,13 @@ void QtPlatform::menuChosen(const std::string& name) {
 std::shared_ptr<platform::NativeSound> QtPlatform::openSound(const std::filesystem::path& file) {
     if (MediaSniffer::sniff(file) != MediaSniffer::Kind::Audio)
         return nullptr;
-    if (!sounds_)
+    if (!sounds_) {
         sounds_ = std::make_shared<SoundEngine>();
+        // Registered after the movie has had Qt Multimedia register its exit handlers, so this
+        // runs before them: the stream then stays as it is while Qt tears down its connection.
+        static const int freezesSounds = std::atexit(&QtPlatform::freezeSoundsAtExit);
+        (void)freezesSounds;
+    }
     return std::make_shared<QtSound>(sounds_->load(file), sounds_);
 }
 

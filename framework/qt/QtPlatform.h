@@ -47,6 +47,10 @@ public:
     const std::optional<platform::MenuSpec>& applicationMenuBar() const { return applicationMenuBar_; }
 
 private:
+    static QtPlatform& the();
+    // The sound engine outlives Qt's own exit handlers (see initialize()).
+    static void freezeSoundsAtExit();
+    static void stopSoundsAtExit();
     void menuChosen(const std::string& name);
     // Ends the application object once its event loop is over, as the end of a Qt main() does.
     void shutDown();

@@ -2,20 +2,32 @@
 
 #include <QTest>
 #include <QtGlobal>
+#include <cstdlib>
 #include <fstream>
+#include <vector>
 #include <unistd.h>
 
 namespace fw::qt::test {
 
+namespace {
+
+std::vector<std::filesystem::path> scratchDirs;
+
+void removeScratchDirs() {
+    for (const auto& dir : scratchDirs)
+        std::filesystem::remove_all(dir);
+}
+
+} // namespace
+
 void QtBackendTest::SetUp() {
+    // The sound engine decodes files of a case's folder on a thread of its own, which ends only at
+    // the process's exit. Registered before the platform starts, this removal runs after that.
+    static const int removesScratch = std::atexit(&removeScratchDirs);
+    (void)removesScratch;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     platform().initialize(appEvents);
-}
-
-void QtBackendTest::TearDown() {
-    if (!scratch_.empty())
-        std::filesystem::remove_all(scratch_);
 }
 
 platform::WindowState QtBackendTest::windowState(int width, int height) {
@@ -64,6 +76,7 @@ std::filesystem::path QtBackendTest::scratchDir() {
                    ("kelvory-qt-" + std::string(test->name()) + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(scratch_);
         std::filesystem::create_directories(scratch_);
+        scratchDirs.push_back(scratch_);
     }
     return scratch_;
 }

@@ -48,7 +48,6 @@ struct RecordingControlEvents : platform::ControlEvents {
 class QtBackendTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     static platform::Platform& platform() { return platform::Platform::the(); }
     static platform::WindowState windowState(int width, int height);

@@ -6,7 +6,8 @@
 
 namespace fw::qt {
 
-DecodingThread::DecodingThread() : thread_([this](const std::stop_token& stopping) { run(stopping); }) {}
+DecodingThread::DecodingThread(std::function<void()> decoded)
+    : decoded_(std::move(decoded)), thread_([this](const std::stop_token& stopping) { run(stopping); }) {}
 
 void DecodingThread::decode(std::shared_ptr<SoundClip> clip) {
     waiting_.put(std::move(clip));
@@ -36,11 +37,12 @@ void DecodingThread::run(const std::stop_token& stopping) {
             auto decoded = SoundDecoder::decode(clip->file());
             if (auto* pcm = std::get_if<Pcm>(&decoded)) {
                 clip->finish(std::move(*pcm));
-                continue;
+            } else {
+                std::fprintf(stderr, "kelvory: cannot play %s: %s\n", clip->file().c_str(),
+                             std::get<std::string>(decoded).c_str());
+                clip->fail();
             }
-            std::fprintf(stderr, "kelvory: cannot play %s: %s\n", clip->file().c_str(),
-                         std::get<std::string>(decoded).c_str());
-            clip->fail();
+            decoded_();
         }
         handed_.wait(seen, std::memory_order_acquire);
     }

@@ -4,6 +4,7 @@
 #include "qt/sound/SoundClip.h"
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace fw::qt {
@@ -12,7 +13,8 @@ namespace fw::qt {
 // locks nor waits. A file that does not decode says so in one line on standard error.
 class DecodingThread {
 public:
-    DecodingThread();
+    // decoded() is called on the decoding thread each time a file is done, whether it decoded.
+    explicit DecodingThread(std::function<void()> decoded);
     ~DecodingThread() { stop(); }
     DecodingThread(const DecodingThread&) = delete;
     DecodingThread& operator=(const DecodingThread&) = delete;
@@ -25,6 +27,7 @@ private:
     void run(const std::stop_token& stopping);
     void wake();
 
+    std::function<void()> decoded_;
     HandOff<SoundClip> waiting_;
     std::atomic<unsigned> handed_ = 0; // counts hand-overs, for the thread to sleep on
     std::jthread thread_;

@@ -1,30 +1,18 @@
 #include "qt/sound/VoiceMixer.h"
 
-#include "qt/sound/SoundDecoder.h"
-
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace fw::qt {
-
-QAudioFormat VoiceMixer::format() {
-    QAudioFormat format;
-    format.setSampleRate(SoundDecoder::kRate);
-    format.setChannelCount(kChannels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
-
-VoiceMixer::VoiceMixer(QObject* parent) : QIODevice(parent) {}
 
 void VoiceMixer::play(std::shared_ptr<const SoundClip> clip) {
     requested_.put(std::move(clip));
 }
 
-qint64 VoiceMixer::bytesAvailable() const {
-    // Never at an end: silence follows the last sound.
-    return std::numeric_limits<int>::max() + QIODevice::bytesAvailable();
+void VoiceMixer::clear() {
+    requested_.takeAll();
+    waiting_.clear();
+    voices_.clear();
 }
 
 void VoiceMixer::takeRequests() {
@@ -55,9 +43,8 @@ void VoiceMixer::start(const std::shared_ptr<const SoundClip>& clip) {
         voices_.push_back({clip, 0});
 }
 
-qint64 VoiceMixer::readData(char* data, qint64 maxSize) {
+void VoiceMixer::mix(void* out, std::size_t frames) {
     takeRequests();
-    const auto frames = static_cast<std::size_t>(maxSize) / (kChannels * sizeof(std::int16_t));
     sum_.assign(frames * kChannels, 0);
     for (Voice& voice : voices_) {
         const Pcm& pcm = voice.clip->pcm();
@@ -71,12 +58,12 @@ qint64 VoiceMixer::readData(char* data, qint64 maxSize) {
         voice.frame += count;
     }
     std::erase_if(voices_, [](const Voice& voice) { return voice.frame >= voice.clip->pcm().frames(); });
+    auto* data = static_cast<char*>(out);
     for (std::size_t k = 0; k < sum_.size(); ++k) {
         // The output's buffer need not be aligned for 16-bit stores.
         const auto sample = static_cast<std::int16_t>(std::clamp<std::int32_t>(sum_[k], -32768, 32767));
         std::memcpy(data + k * sizeof sample, &sample, sizeof sample);
     }
-    return static_cast<qint64>(sum_.size() * sizeof(std::int16_t));
 }
 
 } // namespace fw::qt

@@ -3,33 +3,33 @@
 #include "qt/sound/HandOff.h"
 #include "qt/sound/SoundClip.h"
 
-#include <QAudioFormat>
-#include <QIODevice>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace fw::qt {
 
-// The one stream every sound plays into: the audio output pulls from it, and it adds up the
-// sounds playing at that moment. play() only queues the request, from any thread; the rest runs
-// on the thread that reads. A sound asked for again while it plays starts over; a sound asked
-// for before its decoding is done starts when its audio is ready; one that failed is dropped.
-// Between sounds it reads as silence, so that the output never runs dry.
-class VoiceMixer final : public QIODevice {
+// Adds up the sounds playing at one moment into the one stream they share. play() only queues
+// the request, from any thread; the rest runs on the output's thread. A sound asked for again
+// while it plays starts over; a sound asked for before its decoding is done starts when its
+// audio is ready; one that failed is dropped.
+class VoiceMixer {
 public:
     static constexpr int kChannels = 2;
-    static QAudioFormat format();
-
-    explicit VoiceMixer(QObject* parent = nullptr);
+    static constexpr std::size_t kFrameBytes = kChannels * sizeof(std::int16_t);
 
     void play(std::shared_ptr<const SoundClip> clip);
 
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override;
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char*, qint64) override { return -1; }
+    // Takes the requests made since; a sound whose audio is ready starts playing.
+    void takeRequests();
+    bool playing() const { return !voices_.empty(); }
+    // Nothing plays, and nothing waits for its audio.
+    bool idle() const { return voices_.empty() && waiting_.empty(); }
+    // The next frames, 16-bit interleaved stereo; silence where nothing plays.
+    void mix(void* out, std::size_t frames);
+    // Forgets every sound asked for or playing, so that none piles up while nothing can be heard.
+    void clear();
 
 private:
     struct Voice {
@@ -37,11 +37,10 @@ private:
         std::size_t frame = 0;
     };
 
-    void takeRequests();
     void start(const std::shared_ptr<const SoundClip>& clip);
 
     HandOff<const SoundClip> requested_;
-    // Only on the reading thread:
+    // Only on the output's thread:
     std::vector<std::shared_ptr<const SoundClip>> waiting_; // asked for, still decoding
     std::vector<Voice> voices_;
     std::vector<std::int32_t> sum_;

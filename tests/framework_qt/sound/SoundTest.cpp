@@ -1,4 +1,5 @@
 #include "framework_qt/QtBackendTest.h"
+#include "framework_qt/sound/SoundServerProbe.h"
 #include "qt/sound/SoundDecoder.h"
 #include "qt/sound/VoiceMixer.h"
 
@@ -9,166 +10,270 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <gmock/gmock.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
-    namespace fw::qt::test {
-    namespace {
+namespace fw::qt::test {
+namespace {
 
-    using QtMediaTest = QtBackendTest;
+using QtSoundTest = QtBackendTest;
 
-    // A second of a 440 Hz tone, as 8-bit mono PCM.
-    std::string toneWav() {
-        constexpr std::uint32_t rate = 8000;
-        std::string samples;
-        for (std::uint32_t i = 0; i < rate; ++i)
-            samples += static_cast<char>((i * 440 * 2 / rate) % 2 ? 0xC0 : 0x40);
-        auto le32 = [](std::uint32_t v) {
-            return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                               static_cast<char>(v >> 24)};
-        };
-        auto le16 = [](std::uint16_t v) {
-            return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
-        };
-        return "RIFF" + le32(36 + rate) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
-               le32(rate) + le16(1) + le16(8) + "data" + le32(rate) + samples;
-    }
-
-    // The suite plays into a private sound server: a sound case that finds no device is a fault.
-    void requireAudioDevice() {
-        ASSERT_FALSE(QMediaDevices::audioOutputs().isEmpty()) << "no sound server: is PULSE_SERVER set?";
-    }
-
-    std::size_t linesSaid(const std::string& err) {
-        std::size_t lines = 0;
-        for (std::size_t at = err.find("kelvory:"); at != std::string::npos;
-             at = err.find("kelvory:", at + 1))
-            ++lines;
-        return lines;
-    }
-
-    TEST_F(QtMediaTest, OnlyReadableAudioFilesOpenAsSounds) {
-        const auto dir = scratchDir();
-        writeFile(dir / "empty.mp3", "");
-        writeFile(dir / "text.mp3", "this is no sound at all");
-        writeFile(dir / "tone.wav", toneWav());
-        writeFile(dir / "tagged.mp3", std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + "frames");
-        EXPECT_EQ(platform().openSound(dir / "missing.mp3"), nullptr);
-        EXPECT_EQ(platform().openSound(dir / "empty.mp3"), nullptr);
-        EXPECT_EQ(platform().openSound(dir / "text.mp3"), nullptr);
-        EXPECT_EQ(platform().openSound(dir), nullptr);
-        EXPECT_NE(platform().openSound(dir / "tone.wav"), nullptr);
-        EXPECT_NE(platform().openSound(dir / "tagged.mp3"), nullptr);
-    }
-
-    TEST_F(QtMediaTest, TheProgramsOwnSoundsAndPcmWavesDecode) {
-        const std::filesystem::path sound = KELVORY_SOURCE_DIR "/media/files/nice.mp3";
-        EXPECT_NE(platform().openSound(sound), nullptr);
-        const auto mp3 = SoundDecoder::decode(sound);
-        ASSERT_TRUE(std::holds_alternative<Pcm>(mp3)) << std::get<std::string>(mp3);
-        EXPECT_GT(std::get<Pcm>(mp3).frames(), SoundDecoder::kRate / 4u);
-
-        const auto dir = scratchDir();
-        writeFile(dir / "tone.wav", toneWav());
-        const auto wav = SoundDecoder::decode(dir / "tone.wav");
-        ASSERT_TRUE(std::holds_alternative<Pcm>(wav)) << std::get<std::string>(wav);
-        const Pcm& tone = std::get<Pcm>(wav);
-        EXPECT_EQ(tone.channels, 1);
-        EXPECT_NEAR(static_cast<double>(tone.frames()), SoundDecoder::kRate, 1.0); // one second
-        EXPECT_EQ(*std::max_element(tone.samples.begin(), tone.samples.end()), 0x40 * 256);
-    }
-
-    TEST_F(QtMediaTest, OpeningASoundBuildsNoMediaPipeline) {
-        const auto dir = scratchDir();
-        writeFile(dir / "tone.wav", toneWav());
-        const auto sound = platform().openSound(dir / "tone.wav");
-        ASSERT_NE(sound, nullptr);
-        EXPECT_TRUE(QApplication::instance()->findChildren<QMediaPlayer*>().isEmpty());
-    }
-
-    TEST_F(QtMediaTest, PlayingAndReplayingSaysNothing) {
-        requireAudioDevice();
-        const auto dir = scratchDir();
-        writeFile(dir / "tone.wav", toneWav());
-        ::testing::internal::CaptureStderr();
-        const auto sound = platform().openSound(dir / "tone.wav");
-        ASSERT_NE(sound, nullptr);
-        sound->play();
-        QTest::qWait(200);
-        sound->play(); // restarts
-        QTest::qWait(200);
-        const std::string err = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(linesSaid(err), 0u) << err;
-    }
-
-    TEST_F(QtMediaTest, ASoundThatDoesNotDecodeSaysSoOnce) {
-        requireAudioDevice();
-        const auto dir = scratchDir();
-        writeFile(dir / "broken.mp3",
-                  std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(3000, '\x5a'));
-        ::testing::internal::CaptureStderr();
-        const auto sound = platform().openSound(dir / "broken.mp3");
-        ASSERT_NE(sound, nullptr);
-        sound->play();
-        QTest::qWait(1000);
-        sound->play();
-        QTest::qWait(300);
-        const std::string err = ::testing::internal::GetCapturedStderr();
-        const std::string line = "kelvory: cannot play " + (dir / "broken.mp3").string() + ": ";
-        ASSERT_NE(err.find(line), std::string::npos) << err;
-        EXPECT_EQ(linesSaid(err), 1u) << err;
-    }
-
-    // The mixer on its own, read as the audio output reads it: one stereo frame is two samples.
-    class VoiceMixerTest : public ::testing::Test {
-    protected:
-        void SetUp() override { mixer.open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
-        static std::shared_ptr<SoundClip> clip(std::vector<std::int16_t> samples) {
-            auto made = std::make_shared<SoundClip>("clip.wav");
-            made->finish(Pcm{std::move(samples), 1});
-            return made;
-        }
-        // The left channel of the next frames; the right must be the same for these mono clips.
-        std::vector<int> read(std::size_t frames) {
-            std::vector<std::int16_t> stereo(frames * 2);
-            EXPECT_EQ(
-                mixer.read(reinterpret_cast<char*>(stereo.data()), static_cast<qint64>(stereo.size() * 2)),
-                static_cast<qint64>(stereo.size() * 2));
-            std::vector<int> left;
-            for (std::size_t f = 0; f < frames; ++f) {
-                EXPECT_EQ(stereo[2 * f], stereo[2 * f + 1]);
-                left.push_back(stereo[2 * f]);
-            }
-            return left;
-        }
-        VoiceMixer mixer;
+// A 440 Hz square wave, as 8-bit mono PCM: it never crosses zero at 44.1 kHz, so every sample of
+// it is told from silence at the sink.
+std::string toneWav(std::uint32_t rate, double seconds) {
+    const auto count = static_cast<std::uint32_t>(rate * seconds);
+    std::string samples;
+    for (std::uint32_t i = 0; i < count; ++i)
+        samples += static_cast<char>((i * 440 * 2 / rate) % 2 ? 0xC0 : 0x40);
+    auto le32 = [](std::uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 24)};
     };
+    auto le16 = [](std::uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; };
+    return "RIFF" + le32(36 + count) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
+           le32(rate) + le16(1) + le16(8) + "data" + le32(count) + samples;
+}
+constexpr std::int16_t kToneLevel = 0x40 * 256;
 
-    TEST_F(VoiceMixerTest, OverlappingSoundsAddUpThenSilence) {
-        mixer.play(clip(std::vector<std::int16_t>(4, 1000)));
-        mixer.play(clip({2000, 2000}));
-        mixer.play(clip({32000, 32000, 32000})); // too loud together: held at the top
-        EXPECT_EQ(read(6), (std::vector<int>{32767, 32767, 32767, 1000, 0, 0}));
-        EXPECT_EQ(read(2), (std::vector<int>{0, 0}));
+// The stretches of sound in a recording, in samples; a tone never dips to silence within itself.
+std::vector<std::size_t> soundsHeard(const std::vector<std::int16_t>& left) {
+    std::vector<std::size_t> sounds;
+    std::size_t run = 0;
+    for (const std::int16_t sample : left) {
+        if (sample != 0) {
+            ++run;
+        } else if (run > 0) {
+            sounds.push_back(run);
+            run = 0;
+        }
     }
+    return sounds;
+}
 
-    TEST_F(VoiceMixerTest, ASoundPlayedAgainWhilePlayingStartsOver) {
-        const auto ramp = clip({10, 20, 30, 40, 50});
-        mixer.play(ramp);
-        EXPECT_EQ(read(3), (std::vector<int>{10, 20, 30}));
-        mixer.play(ramp);
-        mixer.play(ramp); // twice before a read is once
-        EXPECT_EQ(read(6), (std::vector<int>{10, 20, 30, 40, 50, 0}));
-    }
+bool streamsBecome(std::size_t count, int withinMs = 10000) {
+    return QTest::qWaitFor([count] { return SoundServerProbe::streamsOfThisProcess() == count; }, withinMs);
+}
 
-    TEST_F(VoiceMixerTest, ASoundAskedForWhileDecodingStartsWhenReady) {
-        const auto decoding = std::make_shared<SoundClip>("late.mp3");
-        const auto broken = std::make_shared<SoundClip>("broken.mp3");
-        mixer.play(decoding);
-        mixer.play(broken);
-        broken->fail();
-        EXPECT_EQ(read(2), (std::vector<int>{0, 0}));
-        decoding->finish(Pcm{{7, 8, 9}, 1});
-        EXPECT_EQ(read(4), (std::vector<int>{7, 8, 9, 0}));
-        EXPECT_EQ(read(2), (std::vector<int>{0, 0})); // each asked for once, heard once
+// Root reads past permissions by two capabilities. They belong to each thread, so this one gives
+// them up for a while and takes them back.
+class WithoutReadingPastPermissions {
+public:
+    WithoutReadingPastPermissions() {
+        syscall(SYS_capget, &header_, kept_);
+        __user_cap_data_struct fewer[2] = {kept_[0], kept_[1]};
+        fewer[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, fewer);
     }
-    } // namespace
+    ~WithoutReadingPastPermissions() { syscall(SYS_capset, &header_, kept_); }
+    WithoutReadingPastPermissions(const WithoutReadingPastPermissions&) = delete;
+    WithoutReadingPastPermissions& operator=(const WithoutReadingPastPermissions&) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct kept_[2]{};
+};
+
+TEST_F(QtSoundTest, OnlyReadableAudioFilesOpenAsSounds) {
+    const auto dir = scratchDir();
+    writeFile(dir / "empty.mp3", "");
+    writeFile(dir / "text.mp3", "this is no sound at all");
+    writeFile(dir / "tone.wav", toneWav(8000, 1.0));
+    writeFile(dir / "tagged.mp3", std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + "frames");
+    writeFile(dir / "locked.mp3", std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + "frames");
+    std::filesystem::permissions(dir / "locked.mp3", std::filesystem::perms::none);
+    EXPECT_EQ(platform().openSound(dir / "missing.mp3"), nullptr);
+    EXPECT_EQ(platform().openSound(dir / "empty.mp3"), nullptr);
+    EXPECT_EQ(platform().openSound(dir / "text.mp3"), nullptr);
+    EXPECT_EQ(platform().openSound(dir), nullptr);
+    {
+        const WithoutReadingPastPermissions asAUser;
+        EXPECT_EQ(platform().openSound(dir / "locked.mp3"), nullptr);
+    }
+    EXPECT_NE(platform().openSound(dir / "tone.wav"), nullptr);
+    EXPECT_NE(platform().openSound(dir / "tagged.mp3"), nullptr);
+}
+
+TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecode) {
+    const std::filesystem::path sound = KELVORY_SOURCE_DIR "/media/files/nice.mp3";
+    EXPECT_NE(platform().openSound(sound), nullptr);
+    const auto mp3 = SoundDecoder::decode(sound);
+    ASSERT_TRUE(std::holds_alternative<Pcm>(mp3)) << std::get<std::string>(mp3);
+    EXPECT_GT(std::get<Pcm>(mp3).frames(), SoundDecoder::kRate / 4u);
+
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav(8000, 1.0));
+    const auto wav = SoundDecoder::decode(dir / "tone.wav");
+    ASSERT_TRUE(std::holds_alternative<Pcm>(wav)) << std::get<std::string>(wav);
+    const Pcm& tone = std::get<Pcm>(wav);
+    EXPECT_EQ(tone.channels, 1);
+    EXPECT_NEAR(static_cast<double>(tone.frames()), SoundDecoder::kRate, 1.0); // one second
+    EXPECT_EQ(*std::max_element(tone.samples.begin(), tone.samples.end()), 0x40 * 256);
+}
+
+TEST_F(QtSoundTest, OpeningASoundBuildsNoMediaPipeline) {
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav(8000, 1.0));
+    const auto sound = platform().openSound(dir / "tone.wav");
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(QApplication::instance()->findChildren<QMediaPlayer*>().isEmpty());
+}
+
+// What the user hears, and what the sound server and the machine see between sounds.
+TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWhenQuiet) {
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav(44100, 2.0));
+    const StderrCapture said(dir / "stderr");
+    const PrivateSink sink;
+    MonitorRecording heard(sink, dir / "heard.raw");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.started(); }, 10000)) << "parec records nothing";
+    const auto sound = platform().openSound(dir / "tone.wav");
+    ASSERT_NE(sound, nullptr);
+    sound->play();
+    ASSERT_TRUE(streamsBecome(1)) << "no stream reached the sound server";
+    sound->play(); // while it plays: it starts over
+    ASSERT_TRUE(streamsBecome(0)) << "the stream stays open while nothing plays";
+    sound->play(); // the first sound after a silence
+    ASSERT_TRUE(streamsBecome(1)) << "no stream for a sound after a silence";
+    ASSERT_TRUE(streamsBecome(0));
+
+    const std::vector<std::size_t> sounds = soundsHeard(heard.stop());
+    const std::size_t clip = 2 * SoundDecoder::kRate;
+    ASSERT_EQ(sounds.size(), 2u) << "each sound heard whole, without a gap";
+    EXPECT_GT(sounds[0], clip) << "started over rather than ignored";
+    EXPECT_LT(sounds[0], 2 * clip) << "started over rather than after its end";
+    EXPECT_EQ(sounds[1], clip);
+    EXPECT_EQ(said.linesSaid(), 0u) << said.text();
+}
+
+TEST_F(QtSoundTest, ASoundThatDoesNotDecodeSaysSoOnce) {
+    const auto dir = scratchDir();
+    writeFile(dir / "broken.mp3",
+              std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(3000, '\x5a'));
+    const StderrCapture said(dir / "stderr");
+    const auto sound = platform().openSound(dir / "broken.mp3");
+    ASSERT_NE(sound, nullptr);
+    sound->play();
+    const std::string line = "kelvory: cannot play " + (dir / "broken.mp3").string() + ": ";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return said.text().find(line) != std::string::npos; }, 10000))
+        << said.text();
+    sound->play();
+    EXPECT_EQ(said.linesSaid(), 1u) << said.text();
+}
+
+// A server of this case's own, which goes away and comes back while the program runs.
+class QtSoundServerTest : public QtSoundTest {
+protected:
+    void TearDown() override {
+        SoundServerProbe::stopServer(server);
+        QtSoundTest::TearDown();
+    }
+    std::filesystem::path server =
+        std::filesystem::temp_directory_path() / ("kelvory-sound-server-" + std::to_string(::getpid()));
+};
+
+TEST_F(QtSoundServerTest, TheProgramOutlivesItsSoundServer) {
+    ASSERT_TRUE(SoundServerProbe::startServer(server));
+    ::setenv("PULSE_SERVER", ("unix:" + (server / "native").string()).c_str(), 1);
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav(44100, 0.3));
+    writeFile(dir / "other.wav", toneWav(44100, 0.3));
+    const StderrCapture said(dir / "stderr");
+    const auto sound = platform().openSound(dir / "tone.wav");
+    const auto other = platform().openSound(dir / "other.wav");
+    sound->play();
+    ASSERT_TRUE(streamsBecome(1));
+
+    ASSERT_TRUE(SoundServerProbe::stopServer(server));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return said.linesSaid() == 1; }, 10000)) << "nothing said";
+    EXPECT_THAT(said.text(), ::testing::HasSubstr("kelvory: the sound server has gone away"));
+    sound->play(); // nowhere to go, and nothing kept for later
+    other->play();
+
+    ASSERT_TRUE(SoundServerProbe::startServer(server));
+    sound->play();
+    EXPECT_TRUE(streamsBecome(1)) << "no sound once the server is back";
+    EXPECT_EQ(said.linesSaid(), 1u) << said.text();
+}
+
+// The process ends whatever its sounds are doing then, with Qt's own connection to the server
+// there as the intro's movie makes it; a crash at exit shows as a signal.
+TEST_F(QtSoundTest, ExitIsSafeWhateverTheSoundsAreDoing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto dir = scratchDir();
+    writeFile(dir / "tone.wav", toneWav(44100, 0.2));
+    enum class Stage { NeverPlayed, Opening, Playing, JustClosed };
+    const auto exitAt = [&](Stage stage) {
+        (void)QMediaDevices::audioOutputs();
+        const auto sound = platform().openSound(dir / "tone.wav");
+        if (stage != Stage::NeverPlayed)
+            sound->play();
+        if (stage == Stage::Playing || stage == Stage::JustClosed)
+            streamsBecome(1);
+        if (stage == Stage::JustClosed)
+            streamsBecome(0);
+        std::exit(0);
+    };
+    const auto saysNothing = ::testing::Not(::testing::HasSubstr("kelvory:"));
+    for (int run = 0; run < 3; ++run) {
+        EXPECT_EXIT(exitAt(Stage::NeverPlayed), ::testing::ExitedWithCode(0), saysNothing);
+        EXPECT_EXIT(exitAt(Stage::Opening), ::testing::ExitedWithCode(0), saysNothing);
+        EXPECT_EXIT(exitAt(Stage::Playing), ::testing::ExitedWithCode(0), saysNothing);
+    }
+    EXPECT_EXIT(exitAt(Stage::JustClosed), ::testing::ExitedWithCode(0), saysNothing);
+}
+
+// The mixer on its own, read as the output reads it: one stereo frame is two samples.
+class VoiceMixerTest : public ::testing::Test {
+protected:
+    static std::shared_ptr<SoundClip> clip(std::vector<std::int16_t> samples) {
+        auto made = std::make_shared<SoundClip>("clip.wav");
+        made->finish(Pcm{std::move(samples), 1});
+        return made;
+    }
+    // The left channel of the next frames; the right must be the same for these mono clips.
+    std::vector<int> read(std::size_t frames) {
+        std::vector<std::int16_t> stereo(frames * 2);
+        mixer.mix(stereo.data(), frames);
+        std::vector<int> left;
+        for (std::size_t f = 0; f < frames; ++f) {
+            EXPECT_EQ(stereo[2 * f], stereo[2 * f + 1]);
+            left.push_back(stereo[2 * f]);
+        }
+        return left;
+    }
+    VoiceMixer mixer;
+};
+
+TEST_F(VoiceMixerTest, OverlappingSoundsAddUpThenSilence) {
+    mixer.play(clip(std::vector<std::int16_t>(4, 1000)));
+    mixer.play(clip({2000, 2000}));
+    mixer.play(clip({32000, 32000, 32000})); // too loud together: held at the top
+    EXPECT_EQ(read(6), (std::vector<int>{32767, 32767, 32767, 1000, 0, 0}));
+    EXPECT_EQ(read(2), (std::vector<int>{0, 0}));
+}
+
+TEST_F(VoiceMixerTest, ASoundPlayedAgainWhilePlayingStartsOver) {
+    const auto ramp = clip({10, 20, 30, 40, 50});
+    mixer.play(ramp);
+    EXPECT_EQ(read(3), (std::vector<int>{10, 20, 30}));
+    mixer.play(ramp);
+    mixer.play(ramp); // twice before a read is once
+    EXPECT_EQ(read(6), (std::vector<int>{10, 20, 30, 40, 50, 0}));
+}
+
+TEST_F(VoiceMixerTest, ASoundAskedForWhileDecodingStartsWhenReadyUnlessCleared) {
+    const auto decoding = std::make_shared<SoundClip>("late.mp3");
+    const auto broken = std::make_shared<SoundClip>("broken.mp3");
+    mixer.play(decoding);
+    mixer.play(broken);
+    broken->fail();
+    EXPECT_EQ(read(2), (std::vector<int>{0, 0}));
+    decoding->finish(Pcm{{7, 8, 9}, 1});
+    EXPECT_EQ(read(4), (std::vector<int>{7, 8, 9, 0}));
+    EXPECT_EQ(read(2), (std::vector<int>{0, 0})); // each asked for once, heard once
+}
+} // namespace
 } // namespace fw::qt::test

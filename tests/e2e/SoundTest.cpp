@@ -1,101 +1,76 @@
-// What the user hears: the program on the suite's own sound server (a null sink, reached through
-// PULSE_SERVER), its output recorded from the sink's monitor.
+// What the user hears: the program on the suite's own sound server, its sounds going to a sink of
+// this case's own (through PULSE_SINK), recorded from that sink's monitor from the start.
 #include "runner/BundleCopy.h"
-#include "runner/ChildProcess.h"
 #include "runner/ProgramRun.h"
 #include "runner/RunChecks.h"
 #include "runner/Tools.h"
+#include "support/SoundServerProbe.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <sstream>
+#include <stop_token>
+#include <thread>
+#include <vector>
 
 namespace {
 
-std::string pactl(const std::string& arguments) {
-    std::string out;
-    if (FILE* pipe = popen(("pactl " + arguments + " 2>/dev/null").c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
-            out.append(buffer.data(), got);
-        pclose(pipe);
-    }
-    return out;
-}
+constexpr std::uint32_t kRate = 44100;
+constexpr std::size_t kClipFrames = kRate * 3 / 2;
+constexpr std::int16_t kLow = 6000, kHigh = 10000;
 
-// The media names of the streams the process plays into the server now.
-std::vector<std::string> streamsOf(pid_t pid) {
-    std::vector<std::string> names;
-    std::istringstream listing(pactl("list sink-inputs"));
-    std::string line, name;
-    bool ours = false;
-    auto quoted = [](const std::string& text) {
-        return text.substr(text.find('"') + 1, text.rfind('"') - text.find('"') - 1);
+// A buzz of values no other sound of the run has, never silent: the recording tells whether every
+// one of its samples arrived, in order, without a gap.
+std::string buzzWav() {
+    auto le32 = [](std::uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                           static_cast<char>(v >> 24)};
     };
-    auto endStream = [&] {
-        if (ours)
-            names.push_back(name);
-        ours = false;
-        name.clear();
-    };
-    while (std::getline(listing, line)) {
-        if (line.rfind("Sink Input #", 0) == 0)
-            endStream();
-        else if (line.find("media.name = ") != std::string::npos)
-            name = quoted(line);
-        else if (line.find("application.process.id = ") != std::string::npos)
-            ours = quoted(line) == std::to_string(pid);
+    auto le16 = [](std::uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; };
+    std::string samples;
+    for (std::size_t i = 0; i < kClipFrames; ++i)
+        samples += le16(static_cast<std::uint16_t>((i / 50) % 2 ? kHigh : kLow));
+    const auto bytes = static_cast<std::uint32_t>(samples.size());
+    return "RIFF" + le32(36 + bytes) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(kRate) +
+           le32(kRate * 2) + le16(2) + le16(16) + "data" + le32(bytes) + samples;
+}
+
+std::size_t longestBuzz(const std::vector<std::int16_t>& left) {
+    std::size_t longest = 0, run = 0;
+    for (const std::int16_t sample : left) {
+        run = sample == kLow || sample == kHigh ? run + 1 : 0;
+        longest = std::max(longest, run);
     }
-    endStream();
-    return names;
+    return longest;
 }
 
-bool anySound(const std::filesystem::path& raw) {
-    std::ifstream in(raw, std::ios::binary);
-    std::int16_t sample = 0;
-    while (in.read(reinterpret_cast<char*>(&sample), sizeof sample))
-        if (sample != 0)
-            return true;
-    return false;
-}
+// Every core kept busy by a thread that spins until this goes.
+class BusyCores {
+public:
+    BusyCores() {
+        for (unsigned k = 0; k < std::thread::hardware_concurrency(); ++k)
+            spinners_.emplace_back([](const std::stop_token& stop) {
+                while (!stop.stop_requested()) {
+                }
+            });
+    }
 
-// The movie plays through a media pipeline of its own ("Playback Stream"), let go at the
-// hand-over; the sound effects share one stream, made when the first rating opens its sound.
-// Recorded from then on, the sink carries the program's sounds alone.
-TEST(Sound, ARatingsSoundReachesTheSoundServer) {
-    ASSERT_NE(pactl("info"), "") << "no sound server: is PULSE_SERVER set?";
-    const auto parec = Tools::find("parec");
-    ASSERT_FALSE(parec.empty()) << "no parec (pulseaudio-utils)";
+private:
+    std::vector<std::jthread> spinners_;
+};
+
+TEST(Sound, AVerdictIsHeardWholeWhileEveryCoreIsBusy) {
     BundleCopy bundle(Tools::driverBuild());
-    const auto program = ProgramRun(bundle).arguments({"whole-run"}).start();
-    std::unique_ptr<ChildProcess> recorder;
-    const auto recording = bundle.work() / "recording";
-    std::vector<std::string> seen;
-    while (!program->waitForEnd(std::chrono::milliseconds(50))) {
-        for (const std::string& name : streamsOf(program->pid())) {
-            if (std::find(seen.begin(), seen.end(), name) == seen.end())
-                seen.push_back(name);
-            if (name != "Playback Stream" && !recorder) {
-                std::filesystem::create_directories(recording);
-                recorder = std::make_unique<ChildProcess>(
-                    ChildProcess::Options{{parec.string(), "--raw", "--format=s16le", "-d", "null.monitor"},
-                                          {},
-                                          recording,
-                                          recording});
-            }
-        }
-    }
-    const RunResult run(program->finish(std::chrono::milliseconds(0)));
+    for (int k = 0; k < 22; ++k)
+        bundle.write("R" + std::to_string(k) + ".mp3", buzzWav());
+    const PrivateSink sink;
+    MonitorRecording heard(sink, bundle.work() / "heard.raw");
+    ASSERT_TRUE(heard.waitUntilStarted()) << "parec records nothing: is PULSE_SERVER set?";
+    RunResult run = [&] {
+        const BusyCores busy;
+        return ProgramRun(bundle).arguments({"whole-run"}).run();
+    }();
     ASSERT_TRUE(runchecks::scenarioPassed(run, 0));
-    ASSERT_NE(recorder, nullptr) << "no stream for the sounds; the program's streams: " << seen.size() << "\n"
-                                 << run.describe();
-    recorder->kill();
-    EXPECT_TRUE(anySound(recording / "stdout")) << "only silence reached the sink";
+    EXPECT_EQ(longestBuzz(heard.stop()), kClipFrames) << "the verdict's sound, whole and without a gap";
 }
 
 } // namespace

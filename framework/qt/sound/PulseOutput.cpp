@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -13,14 +12,12 @@ namespace fw::qt {
 
 namespace {
 
-// What the server keeps queued ahead of what is heard: a sound that starts while another plays is
-// heard this much later, and the output's thread must refill within it. A sound that starts in
-// silence does not wait behind it (see serve()).
-constexpr pa_usec_t kQueued = 40 * PA_USEC_PER_MSEC;
-constexpr pa_usec_t kRefill = 10 * PA_USEC_PER_MSEC;
-// A sink that is already playing mixes a new stream in from the next block it renders, and what
-// it has rendered ahead of that is lost to the stream's beginning: this much silence goes first.
-constexpr std::size_t kLeadIn = SoundDecoder::kRate / 100;
+// What the server keeps queued ahead of what is heard. The output's thread must refill within it,
+// which a machine with every core busy can hold off for tens of milliseconds. Only a sound that
+// starts while another plays waits behind it: one that starts in silence goes to a new stream, or
+// to one whose queued silence is dropped first (see serve()).
+constexpr pa_usec_t kQueued = 100 * PA_USEC_PER_MSEC;
+constexpr pa_usec_t kRefill = 20 * PA_USEC_PER_MSEC;
 // Silence played before the stream is closed: presses a moment apart keep one stream.
 constexpr std::size_t kQuietBeforeClosing = SoundDecoder::kRate * 3 / 2;
 // How long the end of a run waits for the server to confirm the stream is closed.
@@ -182,7 +179,6 @@ void PulseOutput::openStream() {
     stream_.reset(pa_stream_new_with_proplist(context_.get(), "Sound effects", &kSpec, nullptr, properties));
     pa_proplist_free(properties);
     quietFrames_ = 0;
-    leadIn_ = kLeadIn;
     if (!stream_) {
         mixer_.clear();
         return;
@@ -229,10 +225,7 @@ void PulseOutput::fill(std::size_t bytes) {
         const std::size_t frames = std::min(size, bytes) / VoiceMixer::kFrameBytes;
         mixer_.takeRequests();
         const bool quiet = !mixer_.playing();
-        const std::size_t silent = std::min(leadIn_, frames);
-        std::memset(data, 0, silent * VoiceMixer::kFrameBytes);
-        mixer_.mix(static_cast<char*>(data) + silent * VoiceMixer::kFrameBytes, frames - silent);
-        leadIn_ -= silent;
+        mixer_.mix(data, frames);
         pa_stream_write(stream_.get(), data, frames * VoiceMixer::kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
         quietFrames_ = quiet ? quietFrames_ + frames : 0;
         bytes -= frames * VoiceMixer::kFrameBytes;

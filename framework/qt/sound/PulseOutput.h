@@ -69,7 +69,6 @@ private:
     bool streamGoes_ = false;     // the stream is released at the next turn
     bool connectionGoes_ = false; // so is the connection
     std::size_t quietFrames_ = 0; // written since a voice last played
-    std::size_t leadIn_ = 0;      // silence a new stream starts with
     bool waitedTooLong_ = false;
 };
 

@@ -1,7 +1,7 @@
 #include "framework_qt/QtBackendTest.h"
-#include "framework_qt/sound/SoundServerProbe.h"
 #include "qt/sound/SoundDecoder.h"
 #include "qt/sound/VoiceMixer.h"
+#include "support/SoundServerProbe.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -128,7 +128,7 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
     const StderrCapture said(dir / "stderr");
     const PrivateSink sink;
     MonitorRecording heard(sink, dir / "heard.raw");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.started(); }, 10000)) << "parec records nothing";
+    ASSERT_TRUE(heard.waitUntilStarted()) << "parec records nothing";
     const auto sound = platform().openSound(dir / "tone.wav");
     ASSERT_NE(sound, nullptr);
     sound->play();
@@ -141,7 +141,7 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
 
     const std::vector<std::size_t> sounds = soundsHeard(heard.stop());
     const std::size_t clip = 2 * SoundDecoder::kRate;
-    ASSERT_EQ(sounds.size(), 2u) << "each sound heard whole, without a gap";
+    ASSERT_EQ(sounds.size(), 2u) << "each sound heard whole, without a gap: " << ::testing::PrintToString(sounds);
     EXPECT_GT(sounds[0], clip) << "started over rather than ignored";
     EXPECT_LT(sounds[0], 2 * clip) << "started over rather than after its end";
     EXPECT_EQ(sounds[1], clip);

@@ -1,6 +1,7 @@
-#include "framework_qt/sound/SoundServerProbe.h"
+#include "support/SoundServerProbe.h"
 
 #include <array>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -9,9 +10,8 @@
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
-
-namespace fw::qt::test {
 
 namespace {
 
@@ -60,7 +60,7 @@ bool SoundServerProbe::stopServer(const std::filesystem::path& dir) {
 }
 
 PrivateSink::PrivateSink() : name_("kelvory_test_" + std::to_string(::getpid())) {
-    module_ = output("pactl load-module module-null-sink sink_name=" + name_);
+    module_ = output("pactl load-module module-null-sink norewinds=1 sink_name=" + name_);
     while (!module_.empty() && module_.back() == '\n')
         module_.pop_back();
     ::setenv("PULSE_SINK", name_.c_str(), 1);
@@ -99,9 +99,16 @@ MonitorRecording::~MonitorRecording() {
     stop();
 }
 
-bool MonitorRecording::started() const {
-    std::error_code error;
-    return std::filesystem::file_size(file_, error) > 0 && !error;
+bool MonitorRecording::waitUntilStarted() const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        std::error_code error;
+        if (std::filesystem::file_size(file_, error) > 0 && !error)
+            return true;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 std::vector<std::int16_t> MonitorRecording::stop() {
@@ -144,5 +151,3 @@ std::size_t StderrCapture::linesSaid() const {
         ++lines;
     return lines;
 }
-
-} // namespace fw::qt::test

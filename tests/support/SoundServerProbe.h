@@ -7,8 +7,6 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace fw::qt::test {
-
 // What the suite's sound server (or the one PULSE_SERVER names) knows of this process, read with
 // PulseAudio's own command-line tools.
 class SoundServerProbe {
@@ -44,8 +42,8 @@ public:
     MonitorRecording(const MonitorRecording&) = delete;
     MonitorRecording& operator=(const MonitorRecording&) = delete;
 
-    // Whether parec has started writing what it hears, silence included.
-    bool started() const;
+    // Waits until parec writes what it hears, silence included; false if it does not in time.
+    bool waitUntilStarted() const;
     // The left channel, 16-bit at 44.1 kHz.
     std::vector<std::int16_t> stop();
 
@@ -70,5 +68,3 @@ private:
     std::filesystem::path file_;
     int saved_ = -1;
 };
-
-} // namespace fw::qt::test

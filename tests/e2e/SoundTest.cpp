@@ -1,5 +1,5 @@
-// What the user hears: the program on the suite's own sound server, its sounds going to a sink of
-// this case's own (through PULSE_SINK), recorded from that sink's monitor from the start.
+// What the user hears: the program on a sound server of this case's own, recorded from its sink's
+// monitor from the start.
 #include "runner/BundleCopy.h"
 #include "runner/ProgramRun.h"
 #include "runner/RunChecks.h"
@@ -21,17 +21,12 @@ constexpr std::int16_t kLow = 6000, kHigh = 10000;
 // A buzz of values no other sound of the run has, never silent: the recording tells whether every
 // one of its samples arrived, in order, without a gap.
 std::string buzzWav() {
-    auto le32 = [](std::uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                           static_cast<char>(v >> 24)};
-    };
-    auto le16 = [](std::uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; };
     std::string samples;
-    for (std::size_t i = 0; i < kClipFrames; ++i)
-        samples += le16(static_cast<std::uint16_t>((i / 50) % 2 ? kHigh : kLow));
-    const auto bytes = static_cast<std::uint32_t>(samples.size());
-    return "RIFF" + le32(36 + bytes) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(kRate) +
-           le32(kRate * 2) + le16(2) + le16(16) + "data" + le32(bytes) + samples;
+    for (std::size_t i = 0; i < kClipFrames; ++i) {
+        const auto value = static_cast<std::uint16_t>((i / 50) % 2 ? kHigh : kLow);
+        samples += {static_cast<char>(value), static_cast<char>(value >> 8)};
+    }
+    return monoWave(kRate, 16, samples);
 }
 
 std::size_t longestBuzz(const std::vector<std::int16_t>& left) {
@@ -62,8 +57,8 @@ TEST(Sound, AVerdictIsHeardWholeWhileEveryCoreIsBusy) {
     BundleCopy bundle(Tools::driverBuild());
     for (int k = 0; k < 22; ++k)
         bundle.write("R" + std::to_string(k) + ".mp3", buzzWav());
-    const PrivateSink sink;
-    MonitorRecording heard(sink, bundle.work() / "heard.raw");
+    const PrivateSoundServer server;
+    MonitorRecording heard(server, bundle.work() / "heard.raw");
     ASSERT_TRUE(heard.waitUntilStarted()) << "parec records nothing: is PULSE_SERVER set?";
     RunResult run = [&] {
         const BusyCores busy;

@@ -33,15 +33,26 @@ std::string readAll(const std::filesystem::path& file) {
     return text.str();
 }
 
-bool soundServer(const char* command, const std::filesystem::path& dir) {
-    const std::string line = std::string(KELVORY_SOURCE_DIR "/tools/sound-server.sh ") + command + " '" +
-                             dir.string() + "' >/dev/null 2>&1";
-    return std::system(line.c_str()) == 0;
+std::string le32(std::uint32_t v) {
+    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+            static_cast<char>(v >> 24)};
+}
+
+std::string le16(std::uint32_t v) {
+    return {static_cast<char>(v), static_cast<char>(v >> 8)};
 }
 
 } // namespace
 
-std::size_t SoundServerProbe::streamsOfThisProcess() {
+std::string monoWave(std::uint32_t rate, int bits, const std::string& samples) {
+    const auto bytes = static_cast<std::uint32_t>(samples.size());
+    const std::uint32_t frameBytes = static_cast<std::uint32_t>(bits) / 8;
+    return "RIFF" + le32(36 + bytes) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
+           le32(rate * frameBytes) + le16(frameBytes) + le16(static_cast<std::uint32_t>(bits)) + "data" +
+           le32(bytes) + samples;
+}
+
+std::size_t streamsOfThisProcess() {
     std::istringstream listing(output("pactl list sink-inputs"));
     const std::string ours = "application.process.id = \"" + std::to_string(::getpid()) + "\"";
     std::size_t streams = 0;
@@ -51,28 +62,37 @@ std::size_t SoundServerProbe::streamsOfThisProcess() {
     return streams;
 }
 
-bool SoundServerProbe::startServer(const std::filesystem::path& dir) {
-    return soundServer("start", dir);
+PrivateSoundServer::PrivateSoundServer()
+    : dir_(std::filesystem::temp_directory_path() / ("kelvory-sound-" + std::to_string(::getpid()))) {
+    if (const char* named = std::getenv("PULSE_SERVER"))
+        previous_ = named;
+    ::setenv("PULSE_SERVER", ("unix:" + (dir_ / "native").string()).c_str(), 1);
+    start();
 }
 
-bool SoundServerProbe::stopServer(const std::filesystem::path& dir) {
-    return soundServer("stop", dir);
+PrivateSoundServer::~PrivateSoundServer() {
+    stop();
+    if (previous_.empty())
+        ::unsetenv("PULSE_SERVER");
+    else
+        ::setenv("PULSE_SERVER", previous_.c_str(), 1);
 }
 
-PrivateSink::PrivateSink() : name_("kelvory_test_" + std::to_string(::getpid())) {
-    module_ = output("pactl load-module module-null-sink norewinds=1 sink_name=" + name_);
-    while (!module_.empty() && module_.back() == '\n')
-        module_.pop_back();
-    ::setenv("PULSE_SINK", name_.c_str(), 1);
+bool PrivateSoundServer::start() {
+    const std::string server =
+        KELVORY_SOURCE_DIR "/tools/sound-server.sh start '" + dir_.string() + "' >/dev/null 2>&1";
+    return std::system(server.c_str()) == 0 &&
+           !output("pactl load-module module-null-sink norewinds=1 sink_name=heard").empty() &&
+           std::system("pactl set-default-sink heard >/dev/null 2>&1") == 0;
 }
 
-PrivateSink::~PrivateSink() {
-    ::unsetenv("PULSE_SINK");
-    if (!module_.empty())
-        output("pactl unload-module " + module_);
+bool PrivateSoundServer::stop() {
+    const std::string server =
+        KELVORY_SOURCE_DIR "/tools/sound-server.sh stop '" + dir_.string() + "' >/dev/null 2>&1";
+    return std::system(server.c_str()) == 0;
 }
 
-MonitorRecording::MonitorRecording(const PrivateSink& sink, std::filesystem::path file)
+MonitorRecording::MonitorRecording(const PrivateSoundServer&, std::filesystem::path file)
     : file_(std::move(file)) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -85,7 +105,7 @@ MonitorRecording::MonitorRecording(const PrivateSink& sink, std::filesystem::pat
                                    "--channels=2",
                                    "--latency-msec=20",
                                    "-d",
-                                   sink.name() + ".monitor"};
+                                   PrivateSoundServer::kMonitor};
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());

@@ -7,37 +7,36 @@
 #include <sys/types.h>
 #include <vector>
 
-// What the suite's sound server (or the one PULSE_SERVER names) knows of this process, read with
-// PulseAudio's own command-line tools.
-class SoundServerProbe {
-public:
-    // The playback streams this process has open on the server.
-    static std::size_t streamsOfThisProcess();
-    // A private server at DIR, as tools/sound-server.sh starts and stops it.
-    static bool startServer(const std::filesystem::path& dir);
-    static bool stopServer(const std::filesystem::path& dir);
-};
+// A mono PCM WAVE file of these samples: 8-bit unsigned, or 16-bit little-endian.
+std::string monoWave(std::uint32_t rate, int bits, const std::string& samples);
 
-// A null sink of this process's own on the server, where its sounds go (through PULSE_SINK) while
-// this lives: what other cases play at the same time is not heard there.
-class PrivateSink {
-public:
-    PrivateSink();
-    ~PrivateSink();
-    PrivateSink(const PrivateSink&) = delete;
-    PrivateSink& operator=(const PrivateSink&) = delete;
+// The playback streams this process has open on the server PULSE_SERVER names, as pactl sees them.
+std::size_t streamsOfThisProcess();
 
-    const std::string& name() const { return name_; }
+// A sound server of this case's own, named to this process and its children by PULSE_SERVER
+// while this lives: what other cases play is not heard on it, and a sink made or gone here
+// disturbs no other case. Its default sink renders nothing ahead (no rewinds), so that its
+// monitor holds exactly what a device would play.
+class PrivateSoundServer {
+public:
+    PrivateSoundServer();
+    ~PrivateSoundServer();
+    PrivateSoundServer(const PrivateSoundServer&) = delete;
+    PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
+
+    bool start();
+    bool stop();
+    static constexpr const char* kMonitor = "heard.monitor";
 
 private:
-    std::string name_;
-    std::string module_;
+    std::filesystem::path dir_;
+    std::string previous_;
 };
 
 // What reaches a sink, recorded from its monitor by parec from construction to stop().
 class MonitorRecording {
 public:
-    MonitorRecording(const PrivateSink& sink, std::filesystem::path file);
+    MonitorRecording(const PrivateSoundServer& server, std::filesystem::path file);
     ~MonitorRecording();
     MonitorRecording(const MonitorRecording&) = delete;
     MonitorRecording& operator=(const MonitorRecording&) = delete;

@@ -3,6 +3,7 @@
 #include "qt/sound/SoundDecoder.h"
 
 #include <cstdio>
+#include <pthread.h>
 
 namespace fw::qt {
 
@@ -28,6 +29,7 @@ void DecodingThread::wake() {
 }
 
 void DecodingThread::run(const std::stop_token& stopping) {
+    pthread_setname_np(pthread_self(), "sound decoding");
     while (!stopping.stop_requested()) {
         // Read before taking, so that a file handed over meanwhile ends the wait at once.
         const unsigned seen = handed_.load(std::memory_order_acquire);

@@ -24,7 +24,7 @@ public:
     std::shared_ptr<const SoundClip> load(const std::filesystem::path& file);
     // Returns at once, without a lock or a wait; the sound starts on the output's thread.
     void play(const std::shared_ptr<const SoundClip>& clip);
-    // The program is ending: no stream is opened or closed any more, and no sound starts.
+    // The program is ending: no stream is opened or closed any more (see PulseOutput).
     void freeze() { output_.freeze(); }
     // Ends the threads; the stream is closed and the server has answered when this returns.
     void stop();

@@ -37,6 +37,8 @@ bool isToolkitChatter(const std::string& line) {
         "QRhi* initializeRHI(QRhi*) : No RHI backend. Using CPU conversion.",
         // no sound server on the machine
         "PulseAudioService: pa_context_connect() failed",
+        // Qt's own connection to a server whose sinks other cases change meanwhile
+        "PulseAudioService: failed to get sink info",
         // no browser on the machine (xcb)
         "Unable to detect a web browser to launch",
     };

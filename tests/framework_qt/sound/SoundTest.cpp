@@ -24,17 +24,10 @@ using QtSoundTest = QtBackendTest;
 // A 440 Hz square wave, as 8-bit mono PCM: it never crosses zero at 44.1 kHz, so every sample of
 // it is told from silence at the sink.
 std::string toneWav(std::uint32_t rate, double seconds) {
-    const auto count = static_cast<std::uint32_t>(rate * seconds);
     std::string samples;
-    for (std::uint32_t i = 0; i < count; ++i)
+    for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(rate * seconds); ++i)
         samples += static_cast<char>((i * 440 * 2 / rate) % 2 ? 0xC0 : 0x40);
-    auto le32 = [](std::uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                           static_cast<char>(v >> 24)};
-    };
-    auto le16 = [](std::uint16_t v) { return std::string{static_cast<char>(v), static_cast<char>(v >> 8)}; };
-    return "RIFF" + le32(36 + count) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
-           le32(rate) + le16(1) + le16(8) + "data" + le32(count) + samples;
+    return monoWave(rate, 8, samples);
 }
 constexpr std::int16_t kToneLevel = 0x40 * 256;
 
@@ -54,7 +47,7 @@ std::vector<std::size_t> soundsHeard(const std::vector<std::int16_t>& left) {
 }
 
 bool streamsBecome(std::size_t count, int withinMs = 10000) {
-    return QTest::qWaitFor([count] { return SoundServerProbe::streamsOfThisProcess() == count; }, withinMs);
+    return QTest::qWaitFor([count] { return streamsOfThisProcess() == count; }, withinMs);
 }
 
 // Root reads past permissions by two capabilities. They belong to each thread, so this one gives
@@ -126,8 +119,8 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav(44100, 2.0));
     const StderrCapture said(dir / "stderr");
-    const PrivateSink sink;
-    MonitorRecording heard(sink, dir / "heard.raw");
+    const PrivateSoundServer server;
+    MonitorRecording heard(server, dir / "heard.raw");
     ASSERT_TRUE(heard.waitUntilStarted()) << "parec records nothing";
     const auto sound = platform().openSound(dir / "tone.wav");
     ASSERT_NE(sound, nullptr);
@@ -139,11 +132,14 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
     ASSERT_TRUE(streamsBecome(1)) << "no stream for a sound after a silence";
     ASSERT_TRUE(streamsBecome(0));
 
-    const std::vector<std::size_t> sounds = soundsHeard(heard.stop());
+    const std::vector<std::int16_t> left = heard.stop();
+    const std::vector<std::size_t> sounds = soundsHeard(left);
     const std::size_t clip = 2 * SoundDecoder::kRate;
-    ASSERT_EQ(sounds.size(), 2u) << "each sound heard whole, without a gap: " << ::testing::PrintToString(sounds);
+    ASSERT_EQ(sounds.size(), 2u) << "each sound heard whole, without a gap: "
+                                 << ::testing::PrintToString(sounds);
     EXPECT_GT(sounds[0], clip) << "started over rather than ignored";
     EXPECT_LT(sounds[0], 2 * clip) << "started over rather than after its end";
+    EXPECT_EQ(*std::max_element(left.begin(), left.end()), kToneLevel) << "started over, not twice at once";
     EXPECT_EQ(sounds[1], clip);
     EXPECT_EQ(said.linesSaid(), 0u) << said.text();
 }
@@ -163,20 +159,8 @@ TEST_F(QtSoundTest, ASoundThatDoesNotDecodeSaysSoOnce) {
     EXPECT_EQ(said.linesSaid(), 1u) << said.text();
 }
 
-// A server of this case's own, which goes away and comes back while the program runs.
-class QtSoundServerTest : public QtSoundTest {
-protected:
-    void TearDown() override {
-        SoundServerProbe::stopServer(server);
-        QtSoundTest::TearDown();
-    }
-    std::filesystem::path server =
-        std::filesystem::temp_directory_path() / ("kelvory-sound-server-" + std::to_string(::getpid()));
-};
-
-TEST_F(QtSoundServerTest, TheProgramOutlivesItsSoundServer) {
-    ASSERT_TRUE(SoundServerProbe::startServer(server));
-    ::setenv("PULSE_SERVER", ("unix:" + (server / "native").string()).c_str(), 1);
+TEST_F(QtSoundTest, TheProgramOutlivesItsSoundServer) {
+    PrivateSoundServer server;
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav(44100, 0.3));
     writeFile(dir / "other.wav", toneWav(44100, 0.3));
@@ -186,13 +170,13 @@ TEST_F(QtSoundServerTest, TheProgramOutlivesItsSoundServer) {
     sound->play();
     ASSERT_TRUE(streamsBecome(1));
 
-    ASSERT_TRUE(SoundServerProbe::stopServer(server));
+    ASSERT_TRUE(server.stop());
     ASSERT_TRUE(QTest::qWaitFor([&] { return said.linesSaid() == 1; }, 10000)) << "nothing said";
     EXPECT_THAT(said.text(), ::testing::HasSubstr("kelvory: the sound server has gone away"));
     sound->play(); // nowhere to go, and nothing kept for later
     other->play();
 
-    ASSERT_TRUE(SoundServerProbe::startServer(server));
+    ASSERT_TRUE(server.start());
     sound->play();
     EXPECT_TRUE(streamsBecome(1)) << "no sound once the server is back";
     EXPECT_EQ(said.linesSaid(), 1u) << said.text();

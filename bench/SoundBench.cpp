@@ -141,7 +141,12 @@ Onsets programOnsets(const bench::MonitorRecorder& recorder, bench::Presser& pre
         waitForQuiet(recorder, longQuiet ? Clock::duration(kLongQuiet) : Clock::duration(kShortQuiet));
         const std::size_t before = recorder.onsetCount();
         const bench::Press pressed = presser.press();
-        note(onsets, onsetAfter(recorder, before, pressed.clickedAt, leads.at(pressed.verdict)), longQuiet);
+        const auto onset = onsetAfter(recorder, before, pressed.clickedAt, leads.at(pressed.verdict));
+        // Each press in the log, so that a slow one can be told apart: first after quiet, or not.
+        std::fprintf(stderr, "sound_bench: press %d, R%zu, after %s quiet: %.1f ms%s\n", press + 1,
+                     pressed.verdict, longQuiet ? "long" : "short", onset.value_or(-1.0),
+                     onset ? "" : " (not heard)");
+        note(onsets, onset, longQuiet);
     }
     return onsets;
 }

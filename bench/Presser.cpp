@@ -28,7 +28,7 @@ Press Presser::press() {
         throw std::runtime_error("a verdict out of range");
     const bool first = !drawn_[verdict];
     drawn_[verdict] = true;
-    return {millisecondsBetween(start, end), verdict, first};
+    return {millisecondsBetween(start, end), verdict, first, start};
 }
 
 std::vector<Press> Presser::pressEveryVerdict(int times) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bench/Timing.h"
+
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -12,6 +14,8 @@ struct Press {
     double milliseconds;
     std::size_t verdict;
     bool firstOfItsVerdict;
+    // When the click began, for measurements that end outside this process.
+    Clock::time_point clickedAt;
 };
 
 // Presses a rating button as a user would, each time it is back: its enabler runs (as the

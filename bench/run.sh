@@ -77,6 +77,8 @@ for _ in $(seq "$runs"); do
 done
 measure "$work/rating" env QT_QPA_PLATFORM=offscreen "$bin/rating_bench"
 measure "$work/media.bare" env QT_QPA_PLATFORM=offscreen "$bin/bare_media"
+# Sounds as the sound server hears them, and how idle the process is before and after them.
+measure "$work/heard" env QT_QPA_PLATFORM=offscreen "$bin/sound_bench"
 # The same presses while other processes keep every core busy.
 for _ in $(seq "$(nproc)"); do
     (while :; do :; done) &
@@ -111,7 +113,15 @@ awk -v runs="$runs" -v startup_runs="$startup_runs" -v sp="$startup_program" -v 
     -v xbp="$(value bare_p99_ms busy)" -v xbw="$(value bare_worst_ms busy)" \
     -v rp="$(value program_rss_window_kib)" \
     -v sp2="$(value program_rss_settling_kib)" -v sb2="$(value bare_rss_settling_kib)" \
-    -v gp="$(value program_rss_growth_kib)" -v gb="$(value bare_rss_growth_kib)" '
+    -v gp="$(value program_rss_growth_kib)" -v gb="$(value bare_rss_growth_kib)" \
+    -v on="$(value onset_program_runs heard)" -v ol="$(value onset_program_long_quiet_runs heard)" \
+    -v olost="$(value onset_program_missing heard)" \
+    -v om="$(value onset_program_median_ms heard)" -v ow="$(value onset_program_worst_ms heard)" \
+    -v olw="$(value onset_program_long_quiet_worst_ms heard)" -v bom="$(value onset_pacat_median_ms heard)" \
+    -v bow="$(value onset_pacat_worst_ms heard)" -v bolw="$(value onset_pacat_long_quiet_worst_ms heard)" \
+    -v qs="$(value quiet_seconds heard)" -v qwt="$(value quiet_window_ticks heard)" \
+    -v qat="$(value quiet_after_ticks heard)" -v qww="$(value quiet_window_wakeups_per_s heard)" \
+    -v qaw="$(value quiet_after_wakeups_per_s heard)" '
 function row(figure, kelvory, baseline, result, target, verdict) {
     printf "| %-47s | %11s | %11s | %9s | %-13s | %-4s |\n", figure, kelvory, baseline, result, target, verdict
 }
@@ -138,5 +148,20 @@ BEGIN {
     row("Rate Me press, every core busy, worst", ms(xw), ms(xbw), "", "<= 5 ms", check(xw <= 5))
     row("RSS growth, presses 1,001-11,000 (settling)", sprintf("%d KiB", sp2), sprintf("%d KiB", sb2), "", "", "")
     row("RSS growth, presses 11,001-21,000", sprintf("%d KiB", gp), sprintf("%d KiB", gb), "", "< 1 MiB", check(gp < 1024))
+    # Onsets: the baseline is pacat asked for 10 ms of latency, started at the press moment; a press
+    # with no sound heard within 3 s counts as lost, and fails them all.
+    lost = olost > 0 ? sprintf("%d lost", olost) : ""
+    row("press to sound at the sink, median of " on, ms(om), ms(bom), lost != "" ? lost : sprintf("%+.1f ms", om - bom),
+        "<= 30 ms", check(om <= 30 && olost == 0))
+    row("press to sound at the sink, worst", ms(ow), ms(bow), sprintf("%+.1f ms", ow - bow), "<= 60 ms",
+        check(ow <= 60 && olost == 0))
+    row("  first press after 3 s of quiet, worst of " ol, ms(olw), ms(bolw), sprintf("%+.1f ms", olw - bolw), "<= 60 ms",
+        check(olw <= 60 && olost == 0))
+    # Idle: the baseline is the same process over the same span with the rating window up and no
+    # sound played yet.
+    row("idle " qs " s from 2 s after a sound: CPU ticks", qat, qwt, sprintf("%+d", qat - qwt), "<= +1",
+        check(qat <= qwt + 1))
+    row("idle " qs " s from 2 s after a sound: wake-ups/s", sprintf("%.1f", qaw), sprintf("%.1f", qww),
+        sprintf("%+.1f", qaw - qww), "<= +1", check(qaw <= qww + 1))
 }'
 echo "(standard error of every run: $log)"

@@ -58,8 +58,8 @@ TEST_P(UrlOpenerTest, LinksNeitherCrashNorHangTheProgram) {
     const std::string command = GetParam().command;
     const UrlOpener opener(bundle.work() / "opener", GetParam().opener, command);
     std::vector<std::string> words{"links"};
-    // The driver then awaits each address in the opener's log before the next click: the log
-    // keeps the order of the clicks.
+    // With the log named, the driver awaits each address there before its next click, so that the
+    // log keeps the order of the clicks.
     if (GetParam().opener != UrlOpener::Kind::Missing)
         words.push_back("opened=" + opener.log().string());
     ProgramRun program(bundle);

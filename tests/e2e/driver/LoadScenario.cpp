@@ -39,6 +39,10 @@ void rateMany(QWidget* rating, int count) {
     Report::check(probe.mostRatingsBetweenTicks() <= 1, "at most one rating between two ticks");
 }
 
+bool ratingWindowGone() {
+    return Desktop::windows(expected::kRatingTitle).isEmpty();
+}
+
 // The rating windows as they are seen to come and go, each counted once: made when first found
 // among the program's windows, destroyed when it says so.
 struct RatingWindowsSeen {
@@ -95,8 +99,7 @@ void scenarios::load(const Scenario& scenario) {
     Report::require(
         Desktop::waitFor([] { return Desktop::shown(expected::kCreditsTitle); }, Journey::scaled(5000)),
         "the rating window's close box shows the credits");
-    Report::require(Desktop::waitFor([] { return Desktop::windows(expected::kRatingTitle).isEmpty(); },
-                                     Journey::scaled(5000)),
+    Report::require(Desktop::waitFor(ratingWindowGone, Journey::scaled(5000)),
                     "the rating window closes after its close box");
     QWidget* credits = Desktop::window(expected::kCreditsTitle);
     recreateMany(credits, scenario.intArg("recreations", 100));

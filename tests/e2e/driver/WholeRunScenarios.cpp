@@ -35,8 +35,8 @@ void clickLink(const Scenario& scenario, QWidget* link, const char* what) {
     Report::check(clock.elapsed() < Journey::scaled(5000),
                   std::string("the link ") + what + " returns at once");
     if (!log.empty())
-        Report::check(Desktop::waitFor([&] { return recorded(log) > before; }, Journey::scaled(10000)),
-                      std::string("the opener records the link ") + what);
+        Report::require(Desktop::waitFor([&] { return recorded(log) > before; }, Journey::scaled(10000)),
+                        std::string("the opener records the link ") + what);
     Report::step(std::string("opened ") + what);
 }
 

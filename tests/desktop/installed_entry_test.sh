@@ -49,9 +49,10 @@ shown() {
   xwininfo -name "Kelvory 1.0" 2>/dev/null | grep -q "Map State: IsViewable"
 }
 await 60 "the rating window after the intro" shown
-class=$(xprop -name "Kelvory 1.0" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
+window=$(xwininfo -name "Kelvory 1.0" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
 [ "$class" = "$(sed -n 's/^StartupWMClass=//p' "$entry")" ] || fail "the window's class \"$class\" is not the entry's"
-xdotool windowfocus --sync "$(xwininfo -name "Kelvory 1.0" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the rating window takes no keyboard focus"
 xdotool key ctrl+q
 await 20 "the end after Ctrl+Q" eval '! kill -0 "$pid" 2>/dev/null'
 wait "$pid" || fail "the installed program ended with status $?"

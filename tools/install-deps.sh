@@ -12,8 +12,8 @@ packages=(
   libmpg123-dev libpulse-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   # fonts the windows ask for (chancery script, Verdana-like sans, UI font)
   fonts-urw-base35 fonts-dejavu-core
-  # tests: a real X server, process tools, memory checkers
-  xvfb xauth x11-utils valgrind strace
+  # tests: a real X server, its clients that read windows and type keys, process tools, memory checkers
+  xvfb xauth x11-utils xdotool valgrind strace
   # tests and benchmarks: a private sound server and its tools (pactl, parec)
   pulseaudio-utils
   # benchmarks: watching the X server for windows being mapped

@@ -7,9 +7,18 @@
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$prefix"' EXIT
-pid=
+pid= xvfb=
+trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$prefix"' EXIT
 fail() { echo "FAIL $*"; exit 1; }
+# await SECONDS WHAT COMMAND...: until COMMAND succeeds, or the test fails saying WHAT was not seen.
+await() {
+  local seconds=$1 what=$2 until=$((SECONDS + $1))
+  shift 2
+  until "$@"; do
+    [ "$SECONDS" -lt "$until" ] || fail "$what within $seconds s"
+    sleep 0.1
+  done
+}
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 entry=$(ls "$prefix"/share/applications/*.desktop)
@@ -24,15 +33,28 @@ grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$me
 
 launcher=$(sed -n 's/^Exec=//p' "$entry")
 [ "$launcher" = "$prefix/bin/kelvory" ] || fail "Exec=$launcher is not the installed program"
-# Windows carry the class the entry names, so the desktop ties them to it.
-grep -q '^StartupWMClass=Kelvory$' "$entry" || fail "StartupWMClass is not the windows' class"
 
-# Started as the launcher starts it: still running after the intro, and nothing said of missing
-# media (a picture, sound or movie not found in Resources would be).
+# Started as the launcher starts it, on a private X server: it hands over from the intro, its
+# window carries the class the entry names (which ties it to the entry), it quits on Ctrl+Q, and
+# nothing was said of missing media (a picture, sound or movie not found in Resources would be).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$prefix/display" 2>/dev/null &
+xvfb=$!
+await 10 "Xvfb's display number" test -s "$prefix/display"
+export DISPLAY=:$(cat "$prefix/display")
 cd "$prefix"
-QT_QPA_PLATFORM=offscreen "$launcher" 2>"$prefix/stderr" &
+QT_QPA_PLATFORM=xcb "$launcher" 2>"$prefix/stderr" &
 pid=$!
-sleep 10
-kill -0 "$pid" 2>/dev/null || { cat "$prefix/stderr"; fail "the installed program ended early"; }
+shown() {
+  kill -0 "$pid" 2>/dev/null || { cat "$prefix/stderr"; fail "the installed program ended early"; }
+  xwininfo -name "Kelvory 1.0" 2>/dev/null | grep -q "Map State: IsViewable"
+}
+await 60 "the rating window after the intro" shown
+window=$(xwininfo -name "Kelvory 1.0" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
+[ "$class" = "$(sed -n 's/^StartupWMClass=//p' "$entry")" ] || fail "the window's class \"$class\" is not the entry's"
+timeout 10 xdotool windowfocus --sync "$window" || fail "the rating window takes no keyboard focus"
+xdotool key ctrl+q
+await 20 "the end after Ctrl+Q" eval '! kill -0 "$pid" 2>/dev/null'
+wait "$pid" || fail "the installed program ended with status $?"
 if grep -E "Resources|no picture|cannot open" "$prefix/stderr"; then fail "the installed program misses its media"; fi
 echo "ok   installed entry, icon, metainfo and program"

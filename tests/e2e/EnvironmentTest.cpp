@@ -57,6 +57,11 @@ TEST_P(UrlOpenerTest, LinksNeitherCrashNorHangTheProgram) {
     BundleCopy bundle(Tools::driverBuild());
     const std::string command = GetParam().command;
     const UrlOpener opener(bundle.work() / "opener", GetParam().opener, command);
+    std::vector<std::string> words{"links"};
+    // With the log named, the driver awaits each address there before its next click, so that the
+    // log keeps the order of the clicks.
+    if (GetParam().opener != UrlOpener::Kind::Missing)
+        words.push_back("opened=" + opener.log().string());
     ProgramRun program(bundle);
     program.onDisplay(server->display())
         .set("PATH", opener.path())
@@ -64,7 +69,7 @@ TEST_P(UrlOpenerTest, LinksNeitherCrashNorHangTheProgram) {
         .unset("XDG_CURRENT_DESKTOP")
         .unset("DESKTOP_SESSION")
         .unset("BROWSER")
-        .arguments({"links"});
+        .arguments(words);
     if (command != "xdg-open")
         program.set("BROWSER", command);
     const RunResult run = program.run();

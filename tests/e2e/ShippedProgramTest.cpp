@@ -14,6 +14,8 @@ using namespace std::chrono_literals;
 
 // The intro's 6 s movie and then some.
 constexpr auto kHandOverWithin = 15s;
+// How long it is watched after the hand-over: a crash just after it is as much a fault.
+constexpr auto kWatchedAfterHandOver = 2s;
 
 RunResult runWithoutDisplay(ProgramRun& program) {
     return program.timeout(30s * Tools::timeScale()).run();
@@ -46,7 +48,7 @@ TEST(ShippedProgram, WithADisplayThatIsNotThereItSaysSoInOneLineAndEnds) {
 class ShippedProgramWithFault : public ::testing::TestWithParam<MediaFault> {};
 
 // Nobody presses anything: the intro hands over on its own (the rating window shown, the intro
-// hidden, as the X server sees them) and the program waits for its user.
+// hidden, as the X server sees them) and the program waits for its user, its window still shown.
 TEST_P(ShippedProgramWithFault, HandsOverAndKeepsRunning) {
     const auto server = XServer::start();
     if (!server || Tools::find("xwininfo").empty())
@@ -60,10 +62,18 @@ TEST_P(ShippedProgramWithFault, HandsOverAndKeepsRunning) {
         ended = process->waitForEnd(100ms);
         handedOver = server->shows("Kelvory 1.0") && !server->shows("A Pellowick Production");
     }
+    bool stillShown = handedOver;
+    const auto watchedUntil = std::chrono::steady_clock::now() + kWatchedAfterHandOver * Tools::timeScale();
+    while (stillShown && !ended && std::chrono::steady_clock::now() < watchedUntil) {
+        ended = process->waitForEnd(100ms);
+        stillShown = server->shows("Kelvory 1.0");
+    }
     process->kill();
     const RunResult run(process->finish(1s));
     EXPECT_TRUE(handedOver) << "no hand-over to the rating window\n" << run.describe();
     EXPECT_FALSE(ended) << "ended by itself\n" << run.describe();
+    EXPECT_TRUE(!handedOver || stillShown) << "the rating window went after the hand-over\n"
+                                           << run.describe();
     EXPECT_TRUE(run.checkerLines().empty()) << run.describe();
     EXPECT_TRUE(runchecks::nothingForeign(run));
 }

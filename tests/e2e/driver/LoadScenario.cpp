@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <set>
 
 namespace {
 
@@ -42,30 +43,48 @@ bool ratingWindowGone() {
     return Desktop::windows(expected::kRatingTitle).isEmpty();
 }
 
-// The rating window's close box leaves it for the credits; a credits link then needs the rating
-// window's addresses and makes a new, hidden one, which is closed again; each counted as seen.
-void recreateMany(QWidget* credits, int count) {
-    QPushButton* visit = Desktop::button(credits, QStringLiteral("Visit Our Website"));
+// The rating windows as they are seen to come and go, each counted once: made when first found
+// among the program's windows, destroyed when it says so.
+struct RatingWindowsSeen {
+    QObject listening; // ends the listening with the count
+    std::set<QWidget*> alive;
     int made = 0;
     int destroyed = 0;
+
+    QList<QWidget*> look() {
+        const QList<QWidget*> found = Desktop::windows(expected::kRatingTitle);
+        for (QWidget* window : found)
+            if (alive.insert(window).second) {
+                ++made;
+                QObject::connect(window, &QObject::destroyed, &listening, [this, window] {
+                    alive.erase(window);
+                    ++destroyed;
+                });
+            }
+        return found;
+    }
+};
+
+// The rating window's close box leaves it for the credits; a credits link then needs the rating
+// window's addresses and makes a new, hidden one, which is closed again.
+void recreateMany(QWidget* credits, int count) {
+    QPushButton* visit = Desktop::button(credits, QStringLiteral("Visit Our Website"));
+    RatingWindowsSeen seen;
     for (int i = 0; i < count; ++i) {
         Desktop::click(visit);
-        Report::require(Desktop::waitFor([] { return Desktop::windows(expected::kRatingTitle).size() == 1; },
-                                         Journey::scaled(5000)),
+        Report::require(Desktop::waitFor([&] { return seen.look().size() == 1; }, Journey::scaled(5000)),
                         "a credits link makes one new rating window, round " + std::to_string(i));
         QPointer<QWidget> hidden = Desktop::window(expected::kRatingTitle);
-        ++made;
-        QObject::connect(hidden, &QObject::destroyed, [&destroyed] { ++destroyed; });
         Report::check(!hidden->isVisible(), "the new rating window stays hidden");
         Report::check(Desktop::button(hidden, QStringLiteral("Rate Me")) != nullptr,
                       "the new rating window has its controls");
         Desktop::closeBox(hidden);
-        Report::require(Desktop::waitFor(ratingWindowGone, Journey::scaled(5000)),
+        Report::require(Desktop::waitFor([&] { return seen.look().isEmpty(); }, Journey::scaled(5000)),
                         "the closed rating window goes, round " + std::to_string(i));
         Report::check(credits->isVisible(), "the credits stay shown");
     }
-    Report::fact("rating_windows_made", made);
-    Report::fact("rating_windows_destroyed", destroyed);
+    Report::fact("rating_windows_made", seen.made);
+    Report::fact("rating_windows_destroyed", seen.destroyed);
     Report::check(Desktop::windows(expected::kCreditsTitle).size() == 1, "still one credits window");
 }
 

@@ -20,6 +20,8 @@ public:
 
     // The PATH to give the program.
     std::string path() const { return folder_.string(); }
+    // Where each opener records its address, one line each.
+    const std::filesystem::path& log() const { return log_; }
     // The addresses the opener was asked to open, in order, once `count` are there or `within` has
     // passed: it runs detached, and may still be starting when the program has ended.
     std::vector<std::string> awaitOpened(std::size_t count, std::chrono::milliseconds within) const;

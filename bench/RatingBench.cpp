@@ -6,6 +6,7 @@
 // while every core is kept busy).
 #include "bench/Presser.h"
 #include "bench/ProgramRun.h"
+#include "bench/RatingControls.h"
 #include "bench/Timing.h"
 #include "bench/WaitUntil.h"
 #include "media/MediaAccessors.h"
@@ -41,19 +42,6 @@ constexpr std::chrono::milliseconds kSoundsOver{4000};
 void idleFor(std::chrono::milliseconds span) {
     const auto until = bench::Clock::now() + span;
     bench::waitUntil([&] { return bench::Clock::now() >= until; }, span + std::chrono::seconds(5), "idling");
-}
-
-std::size_t verdictIndex(const QString& text) {
-    for (std::size_t k = 0; k < kVerdicts.size(); ++k)
-        if (text == QString::fromUtf8(kVerdicts[k].text))
-            return k;
-    throw std::runtime_error("not a verdict: " + text.toStdString());
-}
-
-template <class T> T& childNamed(QWidget& window, const QString& name) {
-    if (T* child = window.findChild<T*>(name))
-        return *child;
-    throw std::runtime_error("no widget " + name.toStdString());
 }
 
 void report(const char* who, const std::vector<Press>& presses) {
@@ -106,7 +94,7 @@ void benchBareButton(bool pressesOnly) {
     bench::waitUntil([&] { return window.isVisible(); }, std::chrono::seconds(10), "the bare window");
     Presser presser(
         *button, kVerdicts.size(), [&] { button->setEnabled(true); },
-        [&] { return verdictIndex(result->text()); });
+        [&] { return bench::verdictIndex(result->text()); });
     report("bare", presser.pressEveryVerdict(kTimedPresses));
     if (!pressesOnly)
         reportGrowth("bare", presser);
@@ -118,8 +106,8 @@ void benchProgram(bool pressesOnly) {
     bench::ProgramRun program;
     program.waitForHandOver();
     QWidget& window = bench::ProgramRun::ratingWindow();
-    auto& button = childNamed<QPushButton>(window, QStringLiteral("btn_RateMe"));
-    auto& result = childNamed<QLabel>(window, QStringLiteral("lbl_result"));
+    auto& button = bench::childNamed<QPushButton>(window, QStringLiteral("btn_RateMe"));
+    auto& result = bench::childNamed<QLabel>(window, QStringLiteral("lbl_result"));
     if (button.text() != QStringLiteral("Rate Me"))
         throw std::runtime_error("btn_RateMe does not say Rate Me");
     const auto rating = implicit::WinMain();
@@ -129,7 +117,7 @@ void benchProgram(bool pressesOnly) {
             const QString shown = QString::fromStdString(rating->lbl_result()->Text());
             if (result.text() != shown)
                 throw std::runtime_error("the label does not show the verdict");
-            return verdictIndex(shown);
+            return bench::verdictIndex(shown);
         });
     // The window as the user first sees it: drawn, with nothing left pending.
     QApplication::processEvents();

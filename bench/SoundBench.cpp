@@ -12,6 +12,7 @@
 #include "bench/Presser.h"
 #include "bench/ProcessActivity.h"
 #include "bench/ProgramRun.h"
+#include "bench/RatingControls.h"
 #include "bench/Timing.h"
 #include "bench/WaitUntil.h"
 #include "ui/Timer.h"
@@ -60,19 +61,6 @@ struct Activity {
     double switchesPerSecond;
     long threadsEnded;
 };
-
-std::size_t verdictIndex(const QString& text) {
-    for (std::size_t k = 0; k < kVerdicts.size(); ++k)
-        if (text == QString::fromUtf8(kVerdicts[k].text))
-            return k;
-    throw std::runtime_error("not a verdict: " + text.toStdString());
-}
-
-template <class T> T& childNamed(QWidget& window, const QString& name) {
-    if (T* child = window.findChild<T*>(name))
-        return *child;
-    throw std::runtime_error("no widget " + name.toStdString());
-}
 
 // The event loop left alone until `until`: one timer, nothing else of ours wakes.
 void idleUntil(Clock::time_point until) {
@@ -188,12 +176,12 @@ void benchSound() {
     bench::ProgramRun program;
     program.waitForHandOver();
     QWidget& window = bench::ProgramRun::ratingWindow();
-    auto& button = childNamed<QPushButton>(window, QStringLiteral("btn_RateMe"));
-    auto& result = childNamed<QLabel>(window, QStringLiteral("lbl_result"));
+    auto& button = bench::childNamed<QPushButton>(window, QStringLiteral("btn_RateMe"));
+    auto& result = bench::childNamed<QLabel>(window, QStringLiteral("lbl_result"));
     const auto rating = implicit::WinMain();
     bench::Presser presser(
         button, kVerdicts.size(), [&] { rating->Timer1_Action(rating->Timer1()); },
-        [&] { return verdictIndex(result.text()); });
+        [&] { return bench::verdictIndex(result.text()); });
     // The window as the user first sees it, the movie's pipeline wound down.
     QApplication::processEvents();
     idleUntil(Clock::now() + 1s);

@@ -56,6 +56,11 @@ PulseOutput::~PulseOutput() {
 }
 
 void PulseOutput::wake() {
+    if (!voicing_.load(std::memory_order_relaxed))
+        wakeNow();
+}
+
+void PulseOutput::wakeNow() {
     eventfd_write(wakeFd_, 1);
 }
 
@@ -228,6 +233,7 @@ void PulseOutput::fill(std::size_t bytes) {
         mixer_.mix(data, frames);
         pa_stream_write(stream_.get(), data, frames * VoiceMixer::kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
         quietFrames_ = quiet ? quietFrames_ + frames : 0;
+        voicing_.store(mixer_.playing(), std::memory_order_relaxed);
         bytes -= frames * VoiceMixer::kFrameBytes;
     }
     if (quietFrames_ >= kQuietBeforeClosing && mixer_.idle() && !frozen_)
@@ -235,6 +241,7 @@ void PulseOutput::fill(std::size_t bytes) {
 }
 
 void PulseOutput::releaseStream() {
+    voicing_ = false;
     if (!stream_)
         return;
     pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);

@@ -2,6 +2,7 @@
 
 #include "qt/sound/VoiceMixer.h"
 
+#include <atomic>
 #include <memory>
 #include <pulse/pulseaudio.h>
 
@@ -25,8 +26,12 @@ public:
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // From any thread, without a lock or a wait: the mixer has something to play.
+    // From any thread, without a lock or a wait: the mixer has something to play. While sounds
+    // play the stream takes it at its next refill, so that a press wakes no thread then (a woken
+    // thread can take the pressing one's processor when every core is busy).
     void wake();
+    // The same, whatever plays.
+    void wakeNow();
     // From now on no stream is opened or closed: the program is ending.
     void freeze();
     // Closes the stream and waits for the server's answer, closes the connection, ends the thread.
@@ -70,6 +75,7 @@ private:
     bool connectionGoes_ = false; // so is the connection
     std::size_t quietFrames_ = 0; // written since a voice last played
     bool waitedTooLong_ = false;
+    std::atomic<bool> voicing_ = false; // sounds play, and the stream refills on its own
 };
 
 } // namespace fw::qt

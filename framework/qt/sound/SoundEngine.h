@@ -32,7 +32,7 @@ public:
 private:
     VoiceMixer mixer_;
     PulseOutput output_{mixer_};
-    DecodingThread decoding_{[this] { output_.wake(); }}; // a sound asked for early may start now
+    DecodingThread decoding_{[this] { output_.wakeNow(); }}; // a sound asked for early may start now
 };
 
 } // namespace fw::qt

@@ -275,8 +275,8 @@ void PulseOutput::releaseConnectionLater() {
 void PulseOutput::runLater() {
     if (connectionGoes_)
         releaseConnection();
-    else if (streamGoes_)
-        releaseStream();
+    else if (streamGoes_ && stream_ && (!frozen_ || isOver(pa_stream_get_state(stream_.get()))))
+        releaseStream(); // a quiet stream asked to close before the freeze stays to the end
     streamGoes_ = connectionGoes_ = false;
     serve(); // a sound asked for meanwhile
 }

@@ -11,8 +11,9 @@ namespace fw::qt {
 // The stream every sound plays through, on a connection to the sound server of the engine's own,
 // served by one thread. A good citizen of the desktop's sound server: the stream is opened when a
 // sound is asked for and closed once it has played silence for a moment, so that nothing wakes
-// while the program is quiet; a short buffer makes a press heard at once. When the server goes
-// away the program runs on, silent, and connects again at the next sound.
+// while the program is quiet; a sound that starts in silence never waits behind queued silence,
+// so a press is heard at once. When the server goes away the program runs on, silent, and
+// connects again at the next sound.
 //
 // A connection of our own rather than Qt's: Qt 6.4 tears its PulseAudio connection down in an
 // exit handler without taking its mainloop's lock, so any reply its thread is still handling then

@@ -4,9 +4,8 @@
 
 namespace bench {
 
-// How long a sound file stays below a loudness threshold from its start, as libmpg123 decodes it
-// (dropping the encoder's padding, as gapless decoders do). An onset heard at a sink is that much
-// after the sound's true start.
+// How long a sound file stays below a loudness threshold from its start, as the program's own
+// decoder hands it to the mixer. An onset heard at a sink is that much after the sound's start.
 class ClipLead {
 public:
     static double milliseconds(const std::filesystem::path& file, int threshold);

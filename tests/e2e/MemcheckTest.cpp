@@ -5,6 +5,7 @@
 #include "runner/ProgramRun.h"
 #include "runner/RunChecks.h"
 #include "runner/Tools.h"
+#include "support/Shell.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ fs::path pluginsValgrindCanRun(const fs::path& folder) {
         for (const auto& plugin : fs::directory_iterator(system)) {
             if (plugin.path().extension() != ".so")
                 continue;
-            if (Tools::output("ldd '" + plugin.path().string() + "' 2>/dev/null").find("libhwy.so") ==
+            if (shell::output("ldd '" + plugin.path().string() + "' 2>/dev/null").find("libhwy.so") ==
                 std::string::npos)
                 fs::create_symlink(plugin.path(), folder / plugin.path().filename());
         }
@@ -59,7 +60,7 @@ TEST(Memcheck, TwoHundredRatingsAndFiveNewRatingWindowsTouchNoInvalidMemory) {
             .arguments({"load", "ratings=200", "recreations=5"})
             .timeout(1500s)
             .run();
-    const std::string report = Tools::readFile(log);
+    const std::string report = shell::readFile(log);
     EXPECT_NE(run.outcome().exitStatus, kErrorStatus) << report;
     EXPECT_NE(report.find("ERROR SUMMARY: 0 errors"), std::string::npos) << report;
     EXPECT_TRUE(runchecks::scenarioPassed(run, 0)) << report;

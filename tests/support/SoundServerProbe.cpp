@@ -1,12 +1,12 @@
 #include "support/SoundServerProbe.h"
 
-#include <array>
+#include "support/Shell.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -14,24 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string output(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
-            out.append(buffer.data(), got);
-        pclose(pipe);
-    }
-    return out;
-}
-
-std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string le32(std::uint32_t v) {
     return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
@@ -53,7 +35,7 @@ std::string monoWave(std::uint32_t rate, int bits, const std::string& samples) {
 }
 
 std::size_t streamsOfThisProcess() {
-    std::istringstream listing(output("pactl list sink-inputs"));
+    std::istringstream listing(shell::output("pactl list sink-inputs 2>/dev/null"));
     const std::string ours = "application.process.id = \"" + std::to_string(::getpid()) + "\"";
     std::size_t streams = 0;
     for (std::string line; std::getline(listing, line);)
@@ -82,7 +64,8 @@ bool PrivateSoundServer::start() {
     const std::string server =
         KELVORY_SOURCE_DIR "/tools/sound-server.sh start '" + dir_.string() + "' >/dev/null 2>&1";
     return std::system(server.c_str()) == 0 &&
-           !output("pactl load-module module-null-sink norewinds=1 sink_name=heard").empty() &&
+           !shell::output("pactl load-module module-null-sink norewinds=1 sink_name=heard 2>/dev/null")
+                .empty() &&
            std::system("pactl set-default-sink heard >/dev/null 2>&1") == 0;
 }
 
@@ -137,7 +120,7 @@ std::vector<std::int16_t> MonitorRecording::stop() {
         ::waitpid(recorder_, nullptr, 0);
         recorder_ = -1;
     }
-    const std::string raw = readAll(file_);
+    const std::string raw = shell::readFile(file_);
     std::vector<std::int16_t> left;
     for (std::size_t at = 0; at + 4 <= raw.size(); at += 4)
         left.push_back(static_cast<std::int16_t>(static_cast<unsigned char>(raw[at]) |
@@ -161,7 +144,7 @@ StderrCapture::~StderrCapture() {
 
 std::string StderrCapture::text() const {
     std::fflush(stderr);
-    return readAll(file_);
+    return shell::readFile(file_);
 }
 
 std::size_t StderrCapture::linesSaid() const {

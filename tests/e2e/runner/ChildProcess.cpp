@@ -1,6 +1,6 @@
 #include "ChildProcess.h"
 
-#include "Tools.h"
+#include "support/Shell.h"
 
 #include <cerrno>
 #include <csignal>
@@ -137,7 +137,7 @@ ChildOutcome ChildProcess::collect() {
         outcome.signaled = true;
         outcome.signal = WTERMSIG(status);
     }
-    outcome.out = Tools::readFile(options_.outputDirectory / "stdout");
-    outcome.err = Tools::readFile(options_.outputDirectory / "stderr");
+    outcome.out = shell::readFile(options_.outputDirectory / "stdout");
+    outcome.err = shell::readFile(options_.outputDirectory / "stderr");
     return outcome;
 }

@@ -1,8 +1,6 @@
 #include "Tools.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -24,24 +22,6 @@ std::filesystem::path Tools::find(const std::string& command) {
             return candidate;
     }
     return {};
-}
-
-std::string Tools::output(const std::string& command) {
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (std::fgets(buffer, sizeof buffer, pipe))
-            text += buffer;
-        pclose(pipe);
-    }
-    return text;
-}
-
-std::string Tools::readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 bool Tools::sanitized() {

@@ -14,9 +14,6 @@ public:
 
     // The full path of a command found on PATH, or empty.
     static std::filesystem::path find(const std::string& command);
-    // What a shell command wrote on standard output.
-    static std::string output(const std::string& command);
-    static std::string readFile(const std::filesystem::path& file);
     // Built with AddressSanitizer: slower, and no valgrind.
     static bool sanitized();
     // How much longer than usual the programs take in this build.

@@ -1,6 +1,7 @@
 #include "XServer.h"
 
 #include "Tools.h"
+#include "support/Shell.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -50,7 +51,7 @@ std::unique_ptr<XServer> XServer::start() {
 }
 
 bool XServer::shows(const std::string& title) const {
-    return Tools::output("xwininfo -display " + display_ + " -name '" + title + "' 2>/dev/null")
+    return shell::output("xwininfo -display " + display_ + " -name '" + title + "' 2>/dev/null")
                .find("Map State: IsViewable") != std::string::npos;
 }
 

@@ -1,6 +1,7 @@
 #include "framework_qt/QtBackendTest.h"
 #include "qt/sound/SoundDecoder.h"
 #include "qt/sound/VoiceMixer.h"
+#include "support/ReadingPastPermissions.h"
 #include "support/SoundServerProbe.h"
 
 #include <QApplication>
@@ -12,8 +13,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <gmock/gmock.h>
-#include <linux/capability.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace fw::qt::test {
@@ -49,25 +48,6 @@ std::vector<std::size_t> soundsHeard(const std::vector<std::int16_t>& left) {
 bool streamsBecome(std::size_t count, int withinMs = 10000) {
     return QTest::qWaitFor([count] { return streamsOfThisProcess() == count; }, withinMs);
 }
-
-// Root reads past permissions by two capabilities. They belong to each thread, so this one gives
-// them up for a while and takes them back.
-class WithoutReadingPastPermissions {
-public:
-    WithoutReadingPastPermissions() {
-        syscall(SYS_capget, &header_, kept_);
-        __user_cap_data_struct fewer[2] = {kept_[0], kept_[1]};
-        fewer[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        syscall(SYS_capset, &header_, fewer);
-    }
-    ~WithoutReadingPastPermissions() { syscall(SYS_capset, &header_, kept_); }
-    WithoutReadingPastPermissions(const WithoutReadingPastPermissions&) = delete;
-    WithoutReadingPastPermissions& operator=(const WithoutReadingPastPermissions&) = delete;
-
-private:
-    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct kept_[2]{};
-};
 
 TEST_F(QtSoundTest, OnlyReadableAudioFilesOpenAsSounds) {
     const auto dir = scratchDir();

@@ -105,8 +105,14 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
     const auto sound = platform().openSound(dir / "tone.wav");
     ASSERT_NE(sound, nullptr);
     sound->play();
-    ASSERT_TRUE(streamsBecome(1)) << "no stream reached the sound server";
-    sound->play(); // while it plays: it starts over
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto left = heard.soFar();
+            return std::any_of(left.begin(), left.end(), [](std::int16_t sample) { return sample != 0; });
+        },
+        10000))
+        << "nothing reached the sound server";
+    sound->play(); // while it is heard: it starts over (asked for again before that, it is once)
     ASSERT_TRUE(streamsBecome(0)) << "the stream stays open while nothing plays";
     sound->play(); // the first sound after a silence
     ASSERT_TRUE(streamsBecome(1)) << "no stream for a sound after a silence";
@@ -163,9 +169,12 @@ TEST_F(QtSoundTest, TheProgramOutlivesItsSoundServer) {
 }
 
 // The process ends whatever its sounds are doing then, with Qt's own connection to the server
-// there as the intro's movie makes it; a crash at exit shows as a signal.
+// there as the intro's movie makes it; a crash at exit shows as a signal. The server is the case's
+// own: Qt 6.4 tears its connection down without its lock, and other cases' streams on a shared
+// server would make that race whatever the engine does.
 TEST_F(QtSoundTest, ExitIsSafeWhateverTheSoundsAreDoing) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const PrivateSoundServer server;
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav(44100, 0.2));
     enum class Stage { NeverPlayed, Opening, Playing, JustClosed };

@@ -44,29 +44,16 @@ std::size_t streamsOfThisProcess() {
     return streams;
 }
 
-namespace {
-// Names the server to the processes a case starts, which use it rather than start their own.
-constexpr const char* kInherited = "KELVORY_PRIVATE_SOUND_SERVER";
-} // namespace
-
 PrivateSoundServer::PrivateSoundServer()
     : dir_(std::filesystem::temp_directory_path() / ("kelvory-sound-" + std::to_string(::getpid()))) {
-    if (std::getenv(kInherited)) {
-        dir_.clear(); // a process of the case's own, such as a death test's: the server is its parent's
-        return;
-    }
     if (const char* named = std::getenv("PULSE_SERVER"))
         previous_ = named;
     ::setenv("PULSE_SERVER", ("unix:" + (dir_ / "native").string()).c_str(), 1);
-    ::setenv(kInherited, dir_.c_str(), 1);
     start();
 }
 
 PrivateSoundServer::~PrivateSoundServer() {
-    if (dir_.empty())
-        return;
     stop();
-    ::unsetenv(kInherited);
     if (previous_.empty())
         ::unsetenv("PULSE_SERVER");
     else
@@ -127,22 +114,18 @@ bool MonitorRecording::waitUntilStarted() const {
     }
 }
 
-std::vector<std::int16_t> MonitorRecording::soFar() const {
-    const std::string raw = shell::readFile(file_);
-    std::vector<std::int16_t> left;
-    for (std::size_t at = 0; at + 4 <= raw.size(); at += 4)
-        left.push_back(static_cast<std::int16_t>(static_cast<unsigned char>(raw[at]) |
-                                                 static_cast<unsigned char>(raw[at + 1]) << 8));
-    return left;
-}
-
 std::vector<std::int16_t> MonitorRecording::stop() {
     if (recorder_ > 0) {
         ::kill(recorder_, SIGTERM);
         ::waitpid(recorder_, nullptr, 0);
         recorder_ = -1;
     }
-    return soFar();
+    const std::string raw = shell::readFile(file_);
+    std::vector<std::int16_t> left;
+    for (std::size_t at = 0; at + 4 <= raw.size(); at += 4)
+        left.push_back(static_cast<std::int16_t>(static_cast<unsigned char>(raw[at]) |
+                                                 static_cast<unsigned char>(raw[at + 1]) << 8));
+    return left;
 }
 
 StderrCapture::StderrCapture(std::filesystem::path file) : file_(std::move(file)) {

@@ -16,8 +16,7 @@ std::size_t streamsOfThisProcess();
 // A sound server of this case's own, named to this process and its children by PULSE_SERVER
 // while this lives: what other cases play is not heard on it, and a sink made or gone here
 // disturbs no other case. Its default sink renders nothing ahead (no rewinds), so that its
-// monitor holds exactly what a device would play. A process the case starts that makes one of
-// its own (a death test's child) uses the case's.
+// monitor holds exactly what a device would play.
 class PrivateSoundServer {
 public:
     PrivateSoundServer();
@@ -44,9 +43,7 @@ public:
 
     // Waits until parec writes what it hears, silence included; false if it does not in time.
     bool waitUntilStarted() const;
-    // The left channel, 16-bit at 44.1 kHz: what parec has written so far, or all of it once it
-    // has been stopped.
-    std::vector<std::int16_t> soFar() const;
+    // The left channel, 16-bit at 44.1 kHz.
     std::vector<std::int16_t> stop();
 
 private:

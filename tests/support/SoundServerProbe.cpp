@@ -114,18 +114,22 @@ bool MonitorRecording::waitUntilStarted() const {
     }
 }
 
-std::vector<std::int16_t> MonitorRecording::stop() {
-    if (recorder_ > 0) {
-        ::kill(recorder_, SIGTERM);
-        ::waitpid(recorder_, nullptr, 0);
-        recorder_ = -1;
-    }
+std::vector<std::int16_t> MonitorRecording::soFar() const {
     const std::string raw = shell::readFile(file_);
     std::vector<std::int16_t> left;
     for (std::size_t at = 0; at + 4 <= raw.size(); at += 4)
         left.push_back(static_cast<std::int16_t>(static_cast<unsigned char>(raw[at]) |
                                                  static_cast<unsigned char>(raw[at + 1]) << 8));
     return left;
+}
+
+std::vector<std::int16_t> MonitorRecording::stop() {
+    if (recorder_ > 0) {
+        ::kill(recorder_, SIGTERM);
+        ::waitpid(recorder_, nullptr, 0);
+        recorder_ = -1;
+    }
+    return soFar();
 }
 
 StderrCapture::StderrCapture(std::filesystem::path file) : file_(std::move(file)) {

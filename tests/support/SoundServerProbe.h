@@ -43,7 +43,9 @@ public:
 
     // Waits until parec writes what it hears, silence included; false if it does not in time.
     bool waitUntilStarted() const;
-    // The left channel, 16-bit at 44.1 kHz.
+    // The left channel, 16-bit at 44.1 kHz: what parec has written so far, or all of it once it
+    // has been stopped.
+    std::vector<std::int16_t> soFar() const;
     std::vector<std::int16_t> stop();
 
 private:

@@ -3,7 +3,7 @@
 #include "qt/movie/FrameConverter.h"
 #include "qt/movie/MovieControllerBar.h"
 #include "qt/movie/QtMovie.h"
-#include "qt/sound/AudioOutputs.h"
+#include "qt/movie/AudioOutputs.h"
 
 #include <QAudioOutput>
 #include <QMediaMetaData>

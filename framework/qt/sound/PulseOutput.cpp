@@ -1,7 +1,7 @@
 #include "qt/sound/PulseOutput.h"
 
-#include "qt/sound/AudioOutputs.h"
 #include "qt/sound/SoundDecoder.h"
+#include "qt/sound/SoundNotices.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -170,7 +170,7 @@ void PulseOutput::connectionFailed() {
     if (connected_)
         std::fprintf(stderr, "kelvory: the sound server has gone away: sounds are silent until it is back\n");
     else if (!everConnected_)
-        AudioOutputs::sayNoOutput();
+        SoundNotices::noOutput();
     connected_ = false;
     // Nothing asked for meanwhile waits for a server that may never come back: the next sound
     // connects again.
@@ -216,7 +216,7 @@ void PulseOutput::streamChanged() {
         return;
     // A failed connection says why itself; a stream refused on a working one has nowhere to play.
     if (pa_context_get_state(context_.get()) == PA_CONTEXT_READY)
-        AudioOutputs::sayNoOutput();
+        SoundNotices::noOutput();
     mixer_.clear();
     releaseStreamLater();
 }

@@ -132,6 +132,9 @@ int QtPlatform::run() {
 
 void QtPlatform::quit(int code) {
     quitCode_ = code;
+    // The program is ending: from here on the sound stream stays as it is (see PulseOutput).
+    if (sounds_)
+        sounds_->freeze();
     QCoreApplication::exit(code);
 }
 

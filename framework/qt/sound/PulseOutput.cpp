@@ -12,16 +12,17 @@ namespace fw::qt {
 
 namespace {
 
-// What the server keeps queued ahead of what is heard. The output's thread must refill within it,
-// which a machine with every core busy can hold off for tens of milliseconds. Only a sound that
-// starts while another plays waits behind it: one that starts in silence goes to a new stream, or
-// to one whose queued silence is dropped first (see serve()).
+// What the server keeps queued ahead of what is heard while sounds play. The output's thread must
+// refill within it, which a machine with every core busy can hold off for tens of milliseconds.
+// Only a sound that starts while another plays waits behind it: nothing but sound is ever queued.
 constexpr pa_usec_t kQueued = 100 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t kRefill = 20 * PA_USEC_PER_MSEC;
-// Silence played before the stream is closed: presses a moment apart keep one stream.
-constexpr std::size_t kQuietBeforeClosing = SoundDecoder::kRate * 3 / 2;
-// How long the end of a run waits for the server to confirm the stream is closed.
-constexpr pa_usec_t kCloseWait = 1000 * PA_USEC_PER_MSEC;
+// Silence before the stream is closed: presses a moment apart keep one stream.
+constexpr pa_usec_t kQuietBeforeClosing = 1500 * PA_USEC_PER_MSEC;
+// A server that accepts the connection but has not answered by then is taken as hung.
+constexpr pa_usec_t kAnswerWait = 2000 * PA_USEC_PER_MSEC;
+// How long the end of a run waits for the server to answer an opening or closing on its way.
+constexpr pa_usec_t kSettleWait = 1000 * PA_USEC_PER_MSEC;
 
 const pa_sample_spec kSpec{PA_SAMPLE_S16LE, SoundDecoder::kRate, VoiceMixer::kChannels};
 
@@ -68,7 +69,12 @@ void PulseOutput::freeze() {
     if (!loop_)
         return;
     pa_threaded_mainloop_lock(loop_.get());
-    frozen_ = true;
+    if (state_ != State::Frozen && state_ != State::Stopped) {
+        waitUntil(kSettleWait, [this] { return !inFlight(); });
+        clearTimer(quietTimer_);
+        clearTimer(answerTimer_);
+        enter(State::Frozen);
+    }
     pa_threaded_mainloop_unlock(loop_.get());
 }
 
@@ -76,59 +82,87 @@ void PulseOutput::stop() {
     if (!loop_)
         return;
     pa_threaded_mainloop_lock(loop_.get());
-    frozen_ = stopping_ = true;
+    enter(State::Frozen);
+    clearTimer(quietTimer_);
+    clearTimer(answerTimer_);
     if (stream_) {
-        pa_time_event* deadline = pa_context_rttime_new(
-            context_.get(), pa_rtclock_now() + kCloseWait,
-            [](pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
-                auto* output = static_cast<PulseOutput*>(self);
-                output->waitedTooLong_ = true;
-                pa_threaded_mainloop_signal(output->loop_.get(), 0);
-            },
-            this);
-        // The server's answer is handled here, before the connection goes.
+        // The server's answer is handled here, before the connection goes: waiting works because
+        // libpulse reports the stream terminated only once the server's reply has been read.
         bool closing = false;
-        while (!isOver(pa_stream_get_state(stream_.get())) && !waitedTooLong_) {
-            if (!closing && pa_stream_get_state(stream_.get()) == PA_STREAM_READY) {
+        waitUntil(kSettleWait, [&] {
+            const pa_stream_state_t state = pa_stream_get_state(stream_.get());
+            if (!closing && state == PA_STREAM_READY) {
                 pa_stream_set_write_callback(stream_.get(), nullptr, nullptr);
                 closing = pa_stream_disconnect(stream_.get()) == 0;
             }
-            pa_threaded_mainloop_wait(loop_.get());
-        }
-        if (deadline)
-            api_->time_free(deadline);
+            return isOver(state);
+        });
     }
-    releaseConnection();
+    enter(State::Stopped);
+    retireConnection();
+    retiredStreams_.clear();
+    retiredContexts_.clear();
     pa_threaded_mainloop_unlock(loop_.get());
     pa_threaded_mainloop_stop(loop_.get());
     api_->io_free(wakeEvent_);
     loop_.reset();
 }
 
+template <class Done> bool PulseOutput::waitUntil(pa_usec_t timeout, Done done) {
+    if (done())
+        return true;
+    if (!context_)
+        return false;
+    struct Deadline {
+        pa_threaded_mainloop* loop;
+        bool passed = false;
+    } deadline{loop_.get()};
+    pa_time_event* timer = pa_context_rttime_new(
+        context_.get(), pa_rtclock_now() + timeout,
+        [](pa_mainloop_api*, pa_time_event*, const struct timeval*, void* data) {
+            auto* waited = static_cast<Deadline*>(data);
+            waited->passed = true;
+            pa_threaded_mainloop_signal(waited->loop, 0);
+        },
+        &deadline);
+    bool met = false;
+    while (!(met = done()) && !deadline.passed && timer)
+        pa_threaded_mainloop_wait(loop_.get()); // state callbacks signal
+    if (timer)
+        api_->time_free(timer);
+    return met;
+}
+
+void PulseOutput::enter(State state) {
+    if (state_ != State::Stopped)
+        state_ = state;
+    pa_threaded_mainloop_signal(loop_.get(), 0); // freeze() and stop() wait on the state
+}
+
 void PulseOutput::serve() {
+    if (state_ == State::Stopped)
+        return;
     mixer_.takeRequests();
-    if (frozen_ || mixer_.idle())
+    if (mixer_.idle())
         return;
-    if (!context_) {
+    switch (state_) {
+    case State::Idle:
         connect();
-        return;
-    }
-    if (pa_context_get_state(context_.get()) != PA_CONTEXT_READY)
-        return; // served again once connected, or once the failed connection is gone
-    if (!stream_) {
+        break;
+    case State::Connected:
         openStream();
-        return;
-    }
-    if (streamGoes_ || pa_stream_get_state(stream_.get()) != PA_STREAM_READY)
-        return;
-    // What the server holds is silence only: drop it, so that the sound starts now rather than
-    // behind it. The server then asks for the whole buffer anew, and what is written next reaches
-    // it after the flush.
-    const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream_.get());
-    if (mixer_.playing() && attr && quietFrames_ * VoiceMixer::kFrameBytes >= attr->tlength) {
-        quietFrames_ = 0;
-        if (pa_operation* flushing = pa_stream_flush(stream_.get(), nullptr, nullptr))
-            pa_operation_unref(flushing);
+        break;
+    case State::Open:
+    case State::Frozen:
+        // A drained stream holds nothing: what is written now is heard next.
+        if (stream_ && pa_stream_get_state(stream_.get()) == PA_STREAM_READY) {
+            const std::size_t writable = pa_stream_writable_size(stream_.get());
+            if (writable != static_cast<std::size_t>(-1))
+                fill(writable);
+        }
+        break;
+    default:
+        break; // served again once the state moves on
     }
 }
 
@@ -137,45 +171,59 @@ void PulseOutput::connect() {
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Kelvory");
     context_.reset(pa_context_new_with_proplist(api_, "Kelvory", properties));
     pa_proplist_free(properties);
-    connected_ = false;
     if (!context_) {
-        connectionFailed();
+        mixer_.clear();
         return;
     }
+    enter(State::Connecting);
     pa_context_set_state_callback(
         context_.get(), [](pa_context*, void* self) { static_cast<PulseOutput*>(self)->contextChanged(); },
         this);
+    setTimer<&PulseOutput::serverSilent>(answerTimer_, kAnswerWait);
     if (pa_context_connect(context_.get(), nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        connectionFailed();
+        connectionLost();
 }
 
 void PulseOutput::contextChanged() {
     switch (pa_context_get_state(context_.get())) {
     case PA_CONTEXT_READY:
-        connected_ = everConnected_ = true;
+        clearTimer(answerTimer_);
+        everConnected_ = true;
+        if (state_ == State::Connecting)
+            enter(State::Connected);
         serve();
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
-        connectionFailed();
+        connectionLost();
         break;
     default:
         break;
     }
 }
 
-void PulseOutput::connectionFailed() {
-    if (stopping_)
-        return;
-    if (connected_)
+void PulseOutput::connectionLost() {
+    if (state_ == State::Idle || state_ == State::Frozen || state_ == State::Stopped)
+        return; // the end of a run lets the connection go itself
+    if (state_ != State::Connecting)
         std::fprintf(stderr, "kelvory: the sound server has gone away: sounds are silent until it is back\n");
     else if (!everConnected_)
         SoundNotices::noOutput();
-    connected_ = false;
     // Nothing asked for meanwhile waits for a server that may never come back: the next sound
     // connects again.
     mixer_.clear();
-    releaseConnectionLater();
+    retireConnection();
+    enter(State::Idle);
+}
+
+void PulseOutput::serverSilent() {
+    answerTimer_ = nullptr;
+    if (state_ != State::Connecting)
+        return;
+    SoundNotices::serverDoesNotAnswer();
+    mixer_.clear();
+    retireConnection();
+    enter(State::Idle);
 }
 
 void PulseOutput::openStream() {
@@ -183,11 +231,11 @@ void PulseOutput::openStream() {
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
     stream_.reset(pa_stream_new_with_proplist(context_.get(), "Sound effects", &kSpec, nullptr, properties));
     pa_proplist_free(properties);
-    quietFrames_ = 0;
     if (!stream_) {
         mixer_.clear();
         return;
     }
+    enter(State::Opening);
     pa_stream_set_state_callback(
         stream_.get(), [](pa_stream*, void* self) { static_cast<PulseOutput*>(self)->streamChanged(); },
         this);
@@ -195,90 +243,147 @@ void PulseOutput::openStream() {
         stream_.get(),
         [](pa_stream*, std::size_t bytes, void* self) { static_cast<PulseOutput*>(self)->fill(bytes); },
         this);
-    // Playback starts once the first request is filled, and that holds the sound's beginning.
+    // Playback starts as soon as anything is queued, and starts again so whenever the stream has
+    // run dry: the silence between sounds is the server's, never queued ahead of the next sound.
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = bytesFor(kQueued);
-    attr.prebuf = static_cast<std::uint32_t>(-1);
+    attr.prebuf = VoiceMixer::kFrameBytes;
     attr.minreq = bytesFor(kRefill);
     attr.fragsize = static_cast<std::uint32_t>(-1);
     if (pa_stream_connect_playback(stream_.get(), nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
                                    nullptr) < 0)
-        streamChanged();
+        streamRefused();
 }
 
 void PulseOutput::streamChanged() {
-    if (stopping_) {
-        pa_threaded_mainloop_signal(loop_.get(), 0);
-        return;
+    switch (pa_stream_get_state(stream_.get())) {
+    case PA_STREAM_READY:
+        if (state_ == State::Opening)
+            enter(State::Open);
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        if (state_ == State::Closing) {
+            retireStream();
+            enter(State::Connected); // and a sound asked for meanwhile opens a new one
+        } else if (state_ == State::Opening || state_ == State::Open) {
+            streamRefused();
+        }
+        break;
+    default:
+        break;
     }
-    if (pa_stream_get_state(stream_.get()) != PA_STREAM_FAILED)
-        return;
+    pa_threaded_mainloop_signal(loop_.get(), 0); // freeze() and stop() wait on the stream
+}
+
+void PulseOutput::streamRefused() {
     // A failed connection says why itself; a stream refused on a working one has nowhere to play.
     if (pa_context_get_state(context_.get()) == PA_CONTEXT_READY)
         SoundNotices::noOutput();
     mixer_.clear();
-    releaseStreamLater();
+    retireStream();
+    enter(State::Connected); // the next sound tries a new stream
 }
 
 void PulseOutput::fill(std::size_t bytes) {
+    // Refills come in whole requests; a server that plays only whole requests (PipeWire's) would
+    // hold back a shorter end of a sound until the next one, so the end is padded to a whole one.
+    const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream_.get());
+    const std::size_t refill = std::max<std::size_t>(attr ? attr->minreq / VoiceMixer::kFrameBytes : 1, 1);
     while (bytes >= VoiceMixer::kFrameBytes) {
+        mixer_.takeRequests();
+        if (!mixer_.playing())
+            break;
         void* data = nullptr;
         std::size_t size = bytes;
         if (pa_stream_begin_write(stream_.get(), &data, &size) < 0 || !data)
-            return;
+            break;
         const std::size_t frames = std::min(size, bytes) / VoiceMixer::kFrameBytes;
-        mixer_.takeRequests();
-        const bool quiet = !mixer_.playing();
-        mixer_.mix(data, frames);
-        pa_stream_write(stream_.get(), data, frames * VoiceMixer::kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
-        quietFrames_ = quiet ? quietFrames_ + frames : 0;
-        voicing_.store(mixer_.playing(), std::memory_order_relaxed);
-        bytes -= frames * VoiceMixer::kFrameBytes;
+        const std::size_t voiced = mixer_.mix(data, frames);
+        const std::size_t written = std::min(frames, (voiced + refill - 1) / refill * refill);
+        pa_stream_write(stream_.get(), data, written * VoiceMixer::kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
+        bytes -= written * VoiceMixer::kFrameBytes;
     }
-    if (quietFrames_ >= kQuietBeforeClosing && mixer_.idle() && !frozen_)
-        releaseStreamLater();
+    voicing_.store(mixer_.playing(), std::memory_order_relaxed);
+    if (mixer_.playing())
+        clearTimer(quietTimer_);
+    else if (state_ == State::Open && !quietTimer_)
+        setTimer<&PulseOutput::closeWhenQuiet>(quietTimer_, kQuietBeforeClosing);
 }
 
-void PulseOutput::releaseStream() {
+void PulseOutput::closeWhenQuiet() {
+    quietTimer_ = nullptr;
+    if (state_ != State::Open)
+        return;
+    if (!mixer_.idle()) { // a sound on its way keeps the stream
+        setTimer<&PulseOutput::closeWhenQuiet>(quietTimer_, kQuietBeforeClosing);
+        return;
+    }
+    pa_stream_set_write_callback(stream_.get(), nullptr, nullptr);
+    if (pa_stream_disconnect(stream_.get()) < 0) {
+        retireStream();
+        enter(State::Connected);
+        return;
+    }
+    enter(State::Closing);
+}
+
+void PulseOutput::retireStream() {
     voicing_ = false;
+    clearTimer(quietTimer_);
     if (!stream_)
         return;
     pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
     pa_stream_set_write_callback(stream_.get(), nullptr, nullptr);
     if (!isOver(pa_stream_get_state(stream_.get())))
         pa_stream_disconnect(stream_.get());
-    stream_.reset();
+    retiredStreams_.push_back(std::move(stream_));
+    afterThisTurn();
 }
 
-void PulseOutput::releaseConnection() {
-    releaseStream();
+void PulseOutput::retireConnection() {
+    retireStream();
+    clearTimer(answerTimer_);
     if (!context_)
         return;
     pa_context_set_state_callback(context_.get(), nullptr, nullptr);
     pa_context_disconnect(context_.get());
-    context_.reset();
+    retiredContexts_.push_back(std::move(context_));
+    afterThisTurn();
 }
 
-void PulseOutput::releaseStreamLater() {
-    if (!streamGoes_ && !connectionGoes_)
-        pa_mainloop_api_once(
-            api_, [](pa_mainloop_api*, void* self) { static_cast<PulseOutput*>(self)->runLater(); }, this);
-    streamGoes_ = true;
+void PulseOutput::afterThisTurn() {
+    if (turnPending_ || state_ == State::Stopped)
+        return;
+    turnPending_ = true;
+    pa_mainloop_api_once(
+        api_,
+        [](pa_mainloop_api*, void* data) {
+            auto* self = static_cast<PulseOutput*>(data);
+            self->turnPending_ = false;
+            self->retiredStreams_.clear();
+            self->retiredContexts_.clear();
+            self->serve(); // a sound asked for meanwhile
+        },
+        this);
 }
 
-void PulseOutput::releaseConnectionLater() {
-    releaseStreamLater();
-    connectionGoes_ = true;
+template <void (PulseOutput::*fired)()> void PulseOutput::setTimer(pa_time_event*& timer, pa_usec_t delay) {
+    clearTimer(timer);
+    timer = pa_context_rttime_new(
+        context_.get(), pa_rtclock_now() + delay,
+        [](pa_mainloop_api* api, pa_time_event* event, const struct timeval*, void* self) {
+            api->time_free(event);
+            (static_cast<PulseOutput*>(self)->*fired)();
+        },
+        this);
 }
 
-void PulseOutput::runLater() {
-    if (connectionGoes_)
-        releaseConnection();
-    else if (streamGoes_ && stream_ && (!frozen_ || isOver(pa_stream_get_state(stream_.get()))))
-        releaseStream(); // a quiet stream asked to close before the freeze stays to the end
-    streamGoes_ = connectionGoes_ = false;
-    serve(); // a sound asked for meanwhile
+void PulseOutput::clearTimer(pa_time_event*& timer) {
+    if (timer)
+        api_->time_free(timer);
+    timer = nullptr;
 }
 
 } // namespace fw::qt

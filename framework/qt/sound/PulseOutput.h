@@ -5,21 +5,22 @@
 #include <atomic>
 #include <memory>
 #include <pulse/pulseaudio.h>
+#include <vector>
 
 namespace fw::qt {
 
 // The stream every sound plays through, on a connection to the sound server of the engine's own,
 // served by one thread. A good citizen of the desktop's sound server: the stream is opened when a
-// sound is asked for and closed once it has played silence for a moment, so that nothing wakes
-// while the program is quiet; a sound that starts in silence never waits behind queued silence,
-// so a press is heard at once. When the server goes away the program runs on, silent, and
-// connects again at the next sound.
+// sound is asked for and closed after a moment of silence, so that nothing wakes while the program
+// is quiet; nothing but sound is queued in it, so a press is heard at once. When the server goes
+// away, or never answers, the program runs on, silent, and tries again at the next sound.
 //
 // A connection of our own rather than Qt's: Qt 6.4 tears its PulseAudio connection down in an
 // exit handler without taking its mainloop's lock, so any reply its thread is still handling then
-// (about a stream just closed, or a sink whose state just changed) can crash the process. Here
-// nothing of ours talks through Qt's connection, and freeze() keeps our stream as it is (so the
-// sink's state does not change under Qt) until Qt's handlers are done.
+// (about a stream just opened or closed, or a sink whose state just changed) can crash the
+// process. Here nothing of ours talks through Qt's connection, and from the moment the program
+// begins to end our stream stays as it is, with nothing on its way to the server, until Qt's
+// handlers are done.
 class PulseOutput {
 public:
     explicit PulseOutput(VoiceMixer& mixer);
@@ -33,12 +34,27 @@ public:
     void wake();
     // The same, whatever plays.
     void wakeNow();
-    // From now on no stream is opened or closed: the program is ending.
+    // From now on no stream is opened or closed: the program is ending. Returns once an opening or
+    // a closing already on its way has been answered, or after a deadline.
     void freeze();
     // Closes the stream and waits for the server's answer, closes the connection, ends the thread.
     void stop();
 
 private:
+    // One state at a time; what moves it on:
+    //   Idle        no connection; nothing runs     → Connecting when a sound is asked for
+    //   Connecting  the connection is being made    → Connected; → Idle when it fails, or when the
+    //                                                 server does not answer in time
+    //   Connected   no stream                       → Opening when a sound waits
+    //   Opening     the stream is being made        → Open; → Connected when it is refused
+    //   Open        the stream plays what the mixer → Closing after a moment of silence
+    //               gives, refilled by the server
+    //   Closing     the stream's close was sent     → Connected once the server has answered
+    //   Frozen      the program is ending: what is open stays open, nothing is opened or closed
+    //   Stopped     the connection and the thread are gone
+    // A lost connection takes every state from Connecting to Closing back to Idle.
+    enum class State { Idle, Connecting, Connected, Opening, Open, Closing, Frozen, Stopped };
+
     template <auto release> struct Release {
         template <class T> void operator()(T* object) const { release(object); }
     };
@@ -50,33 +66,40 @@ private:
     void serve();
     void connect();
     void contextChanged();
-    void connectionFailed();
+    void connectionLost();
+    void serverSilent();
     void openStream();
     void streamChanged();
+    void streamRefused();
     void fill(std::size_t bytes);
-    void releaseStream();
-    void releaseConnection();
-    // Callbacks may not free the object that calls them: these run once they have returned.
-    void releaseStreamLater();
-    void releaseConnectionLater();
-    void runLater();
+    void closeWhenQuiet();
+    void enter(State state);
+    bool inFlight() const { return state_ == State::Opening || state_ == State::Closing; }
+    // Waits, the lock held, until done() or the timeout; false on the timeout.
+    template <class Done> bool waitUntil(pa_usec_t timeout, Done done);
+    // A stream or connection whose callback is running may not be freed there: these go once it
+    // has returned, and the output is served again.
+    void retireStream();
+    void retireConnection();
+    void afterThisTurn();
+    template <void (PulseOutput::*fired)()> void setTimer(pa_time_event*& timer, pa_usec_t delay);
+    void clearTimer(pa_time_event*& timer);
 
     VoiceMixer& mixer_;
     Loop loop_;
     pa_mainloop_api* api_ = nullptr;
     int wakeFd_ = -1;
     pa_io_event* wakeEvent_ = nullptr;
+    State state_ = State::Idle;
     Context context_;
     Stream stream_;
-    bool frozen_ = false;
-    bool stopping_ = false;
-    bool everConnected_ = false;  // a later failure to connect is not worth a line
-    bool connected_ = false;      // this connection was up: losing it is
-    bool streamGoes_ = false;     // the stream is released at the next turn
-    bool connectionGoes_ = false; // so is the connection
-    std::size_t quietFrames_ = 0; // written since a voice last played
-    bool waitedTooLong_ = false;
-    std::atomic<bool> voicing_ = false; // sounds play, and the stream refills on its own
+    std::vector<Stream> retiredStreams_;
+    std::vector<Context> retiredContexts_;
+    bool turnPending_ = false;
+    bool everConnected_ = false;           // a later failure to connect is not worth a line
+    pa_time_event* answerTimer_ = nullptr; // the server must answer a connection in time
+    pa_time_event* quietTimer_ = nullptr;  // the stream closes once quiet for a moment
+    std::atomic<bool> voicing_ = false;    // sounds play, and the stream refills on its own
 };
 
 } // namespace fw::qt

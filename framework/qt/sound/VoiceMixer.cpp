@@ -6,7 +6,7 @@
 namespace fw::qt {
 
 void VoiceMixer::play(std::shared_ptr<const SoundClip> clip) {
-    requested_.put(std::move(clip));
+    requested_.put(std::make_shared<const Request>(Request{std::move(clip), Clock::now()}));
 }
 
 void VoiceMixer::clear() {
@@ -16,16 +16,18 @@ void VoiceMixer::clear() {
 }
 
 void VoiceMixer::takeRequests() {
+    const Clock::time_point now = Clock::now();
     // Asked for twice before a read is the same as once.
-    for (auto& clip : requested_.takeAll())
-        if (std::find(waiting_.begin(), waiting_.end(), clip) == waiting_.end())
-            waiting_.push_back(std::move(clip));
-    std::erase_if(waiting_, [this](const std::shared_ptr<const SoundClip>& clip) {
+    for (const auto& request : requested_.takeAll())
+        if (now - request->asked < kStale &&
+            std::find(waiting_.begin(), waiting_.end(), request->clip) == waiting_.end())
+            waiting_.push_back(request->clip);
+    std::erase_if(waiting_, [&](const std::shared_ptr<const SoundClip>& clip) {
         switch (clip->state()) {
         case SoundClip::State::Decoding:
             return false;
         case SoundClip::State::Ready:
-            start(clip);
+            start(clip, now);
             return true;
         case SoundClip::State::Failed:
             return true;
@@ -34,18 +36,23 @@ void VoiceMixer::takeRequests() {
     });
 }
 
-void VoiceMixer::start(const std::shared_ptr<const SoundClip>& clip) {
+void VoiceMixer::start(const std::shared_ptr<const SoundClip>& clip, Clock::time_point now) {
     const auto playing =
         std::find_if(voices_.begin(), voices_.end(), [&](const Voice& voice) { return voice.clip == clip; });
     if (playing != voices_.end())
-        playing->frame = 0;
+        *playing = {clip, now, 0};
     else
-        voices_.push_back({clip, 0});
+        voices_.push_back({clip, now, 0});
 }
 
-void VoiceMixer::mix(void* out, std::size_t frames) {
+std::size_t VoiceMixer::mix(void* out, std::size_t frames) {
     takeRequests();
+    // A sound that has not been heard from its start by now would be heard late.
+    const Clock::time_point now = Clock::now();
+    std::erase_if(voices_,
+                  [&](const Voice& voice) { return voice.frame == 0 && now - voice.started >= kStale; });
     sum_.assign(frames * kChannels, 0);
+    std::size_t voiced = 0;
     for (Voice& voice : voices_) {
         const Pcm& pcm = voice.clip->pcm();
         const auto channels = static_cast<std::size_t>(pcm.channels);
@@ -56,6 +63,7 @@ void VoiceMixer::mix(void* out, std::size_t frames) {
             sum_[f * kChannels + 1] += pcm.samples[from + channels - 1]; // mono to both sides
         }
         voice.frame += count;
+        voiced = std::max(voiced, count);
     }
     std::erase_if(voices_, [](const Voice& voice) { return voice.frame >= voice.clip->pcm().frames(); });
     auto* data = static_cast<char*>(out);
@@ -64,6 +72,7 @@ void VoiceMixer::mix(void* out, std::size_t frames) {
         const auto sample = static_cast<std::int16_t>(std::clamp<std::int32_t>(sum_[k], -32768, 32767));
         std::memcpy(data + k * sizeof sample, &sample, sizeof sample);
     }
+    return voiced;
 }
 
 } // namespace fw::qt

@@ -53,6 +53,7 @@ PrivateSoundServer::PrivateSoundServer()
 }
 
 PrivateSoundServer::~PrivateSoundServer() {
+    answerAgain();
     stop();
     if (previous_.empty())
         ::unsetenv("PULSE_SERVER");
@@ -73,6 +74,24 @@ bool PrivateSoundServer::stop() {
     const std::string server =
         KELVORY_SOURCE_DIR "/tools/sound-server.sh stop '" + dir_.string() + "' >/dev/null 2>&1";
     return std::system(server.c_str()) == 0;
+}
+
+namespace {
+
+void signalServer(const std::filesystem::path& dir, int signal) {
+    const std::string pid = shell::readFile(dir / "runtime" / "pulse" / "pid");
+    if (!pid.empty())
+        ::kill(static_cast<pid_t>(std::stol(pid)), signal);
+}
+
+} // namespace
+
+void PrivateSoundServer::stopAnswering() const {
+    signalServer(dir_, SIGSTOP);
+}
+
+void PrivateSoundServer::answerAgain() const {
+    signalServer(dir_, SIGCONT);
 }
 
 MonitorRecording::MonitorRecording(const PrivateSoundServer&, std::filesystem::path file)

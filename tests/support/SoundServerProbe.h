@@ -26,6 +26,9 @@ public:
 
     bool start();
     bool stop();
+    // The server keeps its connections but answers nothing until answerAgain(), as a hung one.
+    void stopAnswering() const;
+    void answerAgain() const;
     static constexpr const char* kMonitor = "heard.monitor";
 
 private:

@@ -13,15 +13,20 @@
 #include <cstdlib>
 #include <dlfcn.h>
 #include <gmock/gmock.h>
+#include <optional>
 #include <pulse/stream.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 std::atomic<int> streamsToRefuse = 0;
+std::atomic<int> streamsOpened = 0; // asked of the server, answered or not
+std::atomic<int> streamsClosed = 0;
 } // namespace
 
-// Stands in for libpulse's, so that a case can have the next streams refused at once, as a server
-// short of resources or a client library at odds with it may.
+// These stand in for libpulse's, so that a case can have the next streams refused at once, as a
+// server short of resources or a client library at odds with it may, and can tell when an opening
+// or a closing is on its way to a server that does not answer.
 extern "C" int pa_stream_connect_playback(pa_stream* stream, const char* device, const pa_buffer_attr* attr,
                                           pa_stream_flags_t flags, const pa_cvolume* volume,
                                           pa_stream* sync) {
@@ -30,7 +35,14 @@ extern "C" int pa_stream_connect_playback(pa_stream* stream, const char* device,
     static const auto real = reinterpret_cast<Connect>(dlsym(RTLD_NEXT, "pa_stream_connect_playback"));
     if (streamsToRefuse.fetch_sub(1) > 0)
         return -PA_ERR_INTERNAL;
+    ++streamsOpened;
     return real(stream, device, attr, flags, volume, sync);
+}
+
+extern "C" int pa_stream_disconnect(pa_stream* stream) {
+    static const auto real = reinterpret_cast<int (*)(pa_stream*)>(dlsym(RTLD_NEXT, "pa_stream_disconnect"));
+    ++streamsClosed;
+    return real(stream);
 }
 
 namespace fw::qt::test {
@@ -199,16 +211,53 @@ TEST_F(QtSoundTest, ExitIsSafeWhateverTheSoundsAreDoing) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav(44100, 0.2));
-    enum class Stage { NeverPlayed, Opening, Playing, JustClosed };
+    writeFile(dir / "blip.wav", toneWav(44100, 0.05)); // written whole by the stream's first refill
+    enum class Stage { NeverPlayed, Opening, Playing, JustClosed, OpeningUnanswered, ClosingUnanswered };
+    constexpr int kStageNotReached = 3, kEndedWithAnOpenOrCloseOnItsWay = 4;
+    // Each stage is reached, or the child says it was not.
+    const auto reach = [](bool reached) {
+        if (!reached)
+            std::_Exit(kStageNotReached);
+    };
+    // The program quits while the server holds back its answer to an opening or a closing; the
+    // end of the run must wait for the answer, which comes a moment later.
+    const auto quitWhileUnanswered = [&](const PrivateSoundServer& server) {
+        std::atomic<bool> answered = false;
+        std::thread answer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            answered = true;
+            server.answerAgain();
+        });
+        platform().quit(0);
+        const bool waited = answered;
+        answer.join();
+        return waited;
+    };
     const auto exitAt = [&](Stage stage) {
-        const auto sound = platform().openSound(dir / "tone.wav");
+        std::optional<PrivateSoundServer> server; // of this child's own, for the stages that hold it up
+        if (stage == Stage::OpeningUnanswered || stage == Stage::ClosingUnanswered)
+            server.emplace();
+        const auto sound =
+            platform().openSound(dir / (stage == Stage::ClosingUnanswered ? "blip.wav" : "tone.wav"));
         if (stage != Stage::NeverPlayed)
             sound->play();
-        if (stage == Stage::Playing || stage == Stage::JustClosed)
-            streamsBecome(1);
-        if (stage == Stage::JustClosed)
-            streamsBecome(0);
-        std::exit(0);
+        if (stage != Stage::NeverPlayed && stage != Stage::Opening)
+            reach(streamsBecome(1));
+        if (stage == Stage::JustClosed || stage == Stage::OpeningUnanswered)
+            reach(streamsBecome(0));
+        int code = 0;
+        if (stage == Stage::OpeningUnanswered || stage == Stage::ClosingUnanswered) {
+            const int closed = streamsClosed.load();
+            const int opened = streamsOpened.load();
+            server->stopAnswering();
+            if (stage == Stage::OpeningUnanswered)
+                sound->play();
+            reach(QTest::qWaitFor([&] { return streamsClosed > closed || streamsOpened > opened; }, 10000));
+            if (!quitWhileUnanswered(*server))
+                code = kEndedWithAnOpenOrCloseOnItsWay;
+            server->stop();
+        }
+        std::exit(code);
     };
     const auto saysNothing = ::testing::Not(::testing::HasSubstr("kelvory:"));
     for (int run = 0; run < 3; ++run) {
@@ -217,6 +266,8 @@ TEST_F(QtSoundTest, ExitIsSafeWhateverTheSoundsAreDoing) {
         EXPECT_EXIT(exitAt(Stage::Playing), ::testing::ExitedWithCode(0), saysNothing);
     }
     EXPECT_EXIT(exitAt(Stage::JustClosed), ::testing::ExitedWithCode(0), saysNothing);
+    EXPECT_EXIT(exitAt(Stage::OpeningUnanswered), ::testing::ExitedWithCode(0), saysNothing);
+    EXPECT_EXIT(exitAt(Stage::ClosingUnanswered), ::testing::ExitedWithCode(0), saysNothing);
 }
 
 // The mixer on its own, read as the output reads it: one stereo frame is two samples.

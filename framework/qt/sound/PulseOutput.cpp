@@ -70,7 +70,7 @@ void PulseOutput::freeze() {
         return;
     pa_threaded_mainloop_lock(loop_.get());
     if (state_ != State::Frozen && state_ != State::Stopped) {
-        waitUntil(kSettleWait, [this] { return !inFlight(); });
+        serverHeldBack_ = !waitUntil(kSettleWait, [this] { return !inFlight(); });
         clearTimer(quietTimer_);
         clearTimer(answerTimer_);
         enter(State::Frozen);
@@ -88,8 +88,9 @@ void PulseOutput::stop() {
     if (stream_) {
         // The server's answer is handled here, before the connection goes: waiting works because
         // libpulse reports the stream terminated only once the server's reply has been read.
+        // A server that has held back an answer already would only make the end of the run wait.
         bool closing = false;
-        waitUntil(kSettleWait, [&] {
+        waitUntil(serverHeldBack_ ? 0 : kSettleWait, [&] {
             const pa_stream_state_t state = pa_stream_get_state(stream_.get());
             if (!closing && state == PA_STREAM_READY) {
                 pa_stream_set_write_callback(stream_.get(), nullptr, nullptr);

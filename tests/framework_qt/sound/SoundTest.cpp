@@ -309,7 +309,7 @@ TEST_F(VoiceMixerTest, ASoundPlayedAgainWhilePlayingStartsOver) {
     EXPECT_EQ(read(6), (std::vector<int>{10, 20, 30, 40, 50, 0}));
 }
 
-TEST_F(VoiceMixerTest, ASoundAskedForWhileDecodingStartsWhenReadyUnlessCleared) {
+TEST_F(VoiceMixerTest, ASoundAskedForWhileDecodingStartsWhenReadyUnlessStale) {
     const auto decoding = std::make_shared<SoundClip>("late.mp3");
     const auto broken = std::make_shared<SoundClip>("broken.mp3");
     mixer.play(decoding);
@@ -319,6 +319,14 @@ TEST_F(VoiceMixerTest, ASoundAskedForWhileDecodingStartsWhenReadyUnlessCleared) 
     decoding->finish(Pcm{{7, 8, 9}, 1});
     EXPECT_EQ(read(4), (std::vector<int>{7, 8, 9, 0}));
     EXPECT_EQ(read(2), (std::vector<int>{0, 0})); // each asked for once, heard once
+
+    // The server took nothing for a while: what was asked for meanwhile is not heard late.
+    const auto again = clip({5, 6});
+    mixer.play(decoding);
+    mixer.takeRequests(); // started, then no refill came
+    mixer.play(again);    // asked for, and not taken
+    std::this_thread::sleep_for(VoiceMixer::kStale);
+    EXPECT_EQ(read(2), (std::vector<int>{0, 0}));
 }
 } // namespace
 } // namespace fw::qt::test

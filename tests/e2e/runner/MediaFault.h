@@ -21,8 +21,7 @@ struct MediaFault {
     // The driver's facts that count what met the fault, and the failed openings of a sound file.
     std::vector<std::string> metBy;
     long long failedOpenings = 0;
-    // The run's memory peaks near an undamaged run's, however much the damage claims.
-    bool peaksAsUndamaged = false;
+    bool peaksAsUndamaged = false; // its memory near an undamaged run's, whatever the damage claims
 
     // How many actions met the fault in the run: each may say so in one line, no more.
     long long failingActions(const RunResult& run) const;

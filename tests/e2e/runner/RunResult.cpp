@@ -115,8 +115,7 @@ std::string RunResult::describe() const {
     else if (outcome_.signaled)
         text << "CRASHED: ended by signal " << outcome_.signal << "\n";
     else
-        text << "exit status " << outcome_.exitStatus << " after " << outcome_.took.count() << " ms, at most "
-             << outcome_.peakMemoryKiB / 1024 << " MiB resident\n";
+        text << "exit status " << outcome_.exitStatus << " after " << outcome_.took.count() << " ms\n";
     text << "--- driver (stdout) ---\n";
     // A long run says a lot; the failures and the end are what matter.
     const std::size_t shown = 60;

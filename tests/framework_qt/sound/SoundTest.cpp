@@ -73,7 +73,6 @@ TEST_F(QtSoundTest, OnlyReadableAudioFilesOpenAsSounds) {
 // Half a second of a 1 kHz sine at half the full scale, 22.05 kHz mono, made once with
 //   sox -n -r 22050 -b 16 -c 1 -t wav - synth 0.5 sine 1000 vol 0.5 | lame --quiet -b 64 - tone1kHz.mp3
 const std::filesystem::path kToneMp3 = KELVORY_SOURCE_DIR "/tests/framework_qt/sound/tone1kHz.mp3";
-
 TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecodeToWhatTheFileHolds) {
     EXPECT_NE(platform().openSound(KELVORY_SOURCE_DIR "/media/files/nice.mp3"), nullptr);
     const auto mp3 = SoundDecoder::decode(kToneMp3);
@@ -88,10 +87,9 @@ TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecodeToWhatTheFileHolds) {
     EXPECT_NEAR(rises, 500, 2);
     // As `lame --decode` reads it: 0.336 of full scale, a little under the sine's 0.354.
     EXPECT_NEAR(std::sqrt(energy / static_cast<double>(sine.size())), 0.336 * 32768, 300);
-    std::stop_source ending;
+    std::stop_source ending; // the program ends meanwhile: the decode is given up
     ending.request_stop();
-    EXPECT_FALSE(std::holds_alternative<Pcm>(SoundDecoder::decode(kToneMp3, ending.get_token())))
-        << "decoded on as the program ends";
+    EXPECT_FALSE(std::holds_alternative<Pcm>(SoundDecoder::decode(kToneMp3, ending.get_token())));
 
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav(8000, 1.0));
@@ -101,6 +99,29 @@ TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecodeToWhatTheFileHolds) {
     EXPECT_EQ(tone.channels, 1);
     EXPECT_NEAR(static_cast<double>(tone.frames()), SoundDecoder::kRate, 1.0); // one second
     EXPECT_EQ(*std::max_element(tone.samples.begin(), tone.samples.end()), 0x40 * 256);
+}
+
+// A stereo ramp fed in pieces comes back as the ramp at each output frame's place, then its last frame.
+TEST(Resampler, BringsWhatSoundCardsPlayToTheMixersRateWholeAndRefusesTheRest) {
+    EXPECT_FALSE(Resampler::from(1, 1) || Resampler::from(3999, 1) || Resampler::from(44100, 3));
+    for (const long rate : {4000L, 8000L, 22050L, 44100L, 48000L, 192000L})
+        for (const std::size_t frames : {1u, 2u, 7u, 1001u})
+            for (const std::size_t piece : {1u, 3u, 4096u}) {
+                std::vector<std::int16_t> ramp, out;
+                for (int f = 0; f < static_cast<int>(frames); ++f)
+                    ramp.insert(ramp.end(), {std::int16_t(8 * f), std::int16_t(-8 * f)});
+                auto resampler = Resampler::from(rate, 2);
+                for (std::size_t at = 0; at < frames; at += piece)
+                    resampler->add(std::span(ramp).subspan(2 * at, 2 * std::min(piece, frames - at)), out);
+                resampler->finish(out);
+                const auto expected = static_cast<std::size_t>(std::ceil(frames * 44100.0 / rate));
+                ASSERT_EQ(out.size(), 2 * expected) << rate << " Hz, " << frames << " frames";
+                for (std::size_t f = 0; f < expected; ++f) {
+                    const double at = 8 * std::min(f * rate / 44100.0, frames - 1.0);
+                    ASSERT_TRUE(std::abs(out[2 * f] - at) < 0.51 && std::abs(out[2 * f + 1] + at) < 0.51)
+                        << rate << " Hz, frame " << f << " of " << frames << ": " << out[2 * f];
+                }
+            }
 }
 
 TEST_F(QtSoundTest, OpeningASoundBuildsNoMediaPipeline) {
@@ -147,7 +168,6 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
     EXPECT_EQ(said.linesSaid(), 0u) << said.text();
 }
 
-// Nor one that is more than a sound effect needs, whatever its header claims.
 TEST_F(QtSoundTest, ASoundThatDoesNotDecodeSaysSoOnce) {
     const auto dir = scratchDir();
     std::string hours; // played end to end, longer than the longest decode
@@ -157,7 +177,6 @@ TEST_F(QtSoundTest, ASoundThatDoesNotDecodeSaysSoOnce) {
         {"broken.mp3", std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(3000, '\x5a'), ""},
         {"oneHertz.wav", monoWave(1, 8, std::string(1 << 20, '\x40')), "an impossible format: 1 Hz"},
         {"24bit.wav", monoWave(44100, 24, std::string(3000, '\x40')), "not a PCM WAVE file"},
-        {"huge.wav", monoWave(44100, 16, std::string(SoundDecoder::kLargestFile, '\x40')), "larger"},
         {"hours.wav", monoWave(4000, 8, std::string(4000 * 121, '\x40')), "longer"},
         {"hours.mp3", hours, "longer"}};
     const StderrCapture said(dir / "stderr");

@@ -3,6 +3,7 @@
 #include "qt/sound/SoundDecoder.h"
 
 #include <cstdio>
+#include <exception>
 #include <new>
 #include <pthread.h>
 

@@ -39,6 +39,11 @@ TEST_P(MediaFaultTest, TheRunGoesOnAndEachFaultIsSaidInOneClearLine) {
                            run.linesMentioning("kelvory: no audio output device");
     EXPECT_LE(said, actions) << "a stack of lines for " << actions << " failing actions\n" << run.describe();
     EXPECT_TRUE(runchecks::nothingForeign(run));
+    if (GetParam().peaksAsUndamaged) {
+        const RunResult normal = ProgramRun(BundleCopy(Tools::driverBuild())).arguments(words).run();
+        // Half the damaged file, in KiB: more than two runs differ by, too little to hold the file.
+        EXPECT_LT(run.outcome().peakMemoryKiB, normal.outcome().peakMemoryKiB + 32 * 1024) << run.describe();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundle, MediaFaultTest, ::testing::ValuesIn(MediaFault::all()),

@@ -3,6 +3,8 @@
 #include "qt/sound/SoundDecoder.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <pthread.h>
 
 namespace fw::qt {
@@ -28,6 +30,28 @@ void DecodingThread::wake() {
     handed_.notify_one();
 }
 
+void DecodingThread::decodeOne(SoundClip& clip, const std::stop_token& stopping) {
+    // Said from a text already there: with no memory left, making one would fail too.
+    const auto cannot = [&](const char* why) {
+        clip.fail();
+        if (!stopping.stop_requested()) // given up for the end of the program, not for the file
+            std::fprintf(stderr, "kelvory: cannot play %s: %s\n", clip.file().c_str(), why);
+    };
+    try {
+        auto decoded = SoundDecoder::decode(clip.file(), stopping);
+        if (auto* pcm = std::get_if<Pcm>(&decoded))
+            clip.finish(std::move(*pcm));
+        else
+            cannot(std::get<std::string>(decoded).c_str());
+    } catch (const std::bad_alloc&) {
+        cannot("not enough memory to decode it");
+    } catch (const std::exception& failure) {
+        cannot(failure.what());
+    } catch (...) {
+        cannot("it failed to decode");
+    }
+}
+
 void DecodingThread::run(const std::stop_token& stopping) {
     pthread_setname_np(pthread_self(), "sound decoding");
     while (!stopping.stop_requested()) {
@@ -36,14 +60,7 @@ void DecodingThread::run(const std::stop_token& stopping) {
         for (const auto& clip : waiting_.takeAll()) {
             if (stopping.stop_requested())
                 return;
-            auto decoded = SoundDecoder::decode(clip->file());
-            if (auto* pcm = std::get_if<Pcm>(&decoded)) {
-                clip->finish(std::move(*pcm));
-            } else {
-                std::fprintf(stderr, "kelvory: cannot play %s: %s\n", clip->file().c_str(),
-                             std::get<std::string>(decoded).c_str());
-                clip->fail();
-            }
+            decodeOne(*clip, stopping);
             decoded_();
         }
         handed_.wait(seen, std::memory_order_acquire);

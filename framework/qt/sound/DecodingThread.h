@@ -20,11 +20,14 @@ public:
     DecodingThread& operator=(const DecodingThread&) = delete;
 
     void decode(std::shared_ptr<SoundClip> clip);
-    // Ends the thread once the file it is decoding is done; files still waiting are dropped.
+    // Ends the thread at once: the file it is decoding is given up, files still waiting dropped.
     void stop();
 
 private:
     void run(const std::stop_token& stopping);
+    // Whatever happens: a failure of any kind, running out of memory included, fails this clip
+    // alone, and the thread goes on with the next.
+    void decodeOne(SoundClip& clip, const std::stop_token& stopping);
     void wake();
 
     std::function<void()> decoded_;

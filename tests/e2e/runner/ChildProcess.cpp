@@ -93,9 +93,11 @@ bool ChildProcess::waitForEnd(std::chrono::milliseconds within) {
     const auto deadline = std::chrono::steady_clock::now() + within;
     while (!waitStatus_) {
         int status = 0;
-        const pid_t ended = waitpid(pid_, &status, WNOHANG);
+        rusage usage{};
+        const pid_t ended = wait4(pid_, &status, WNOHANG, &usage);
         if (ended == pid_) {
             waitStatus_ = status;
+            peakMemoryKiB_ = usage.ru_maxrss;
             break;
         }
         if (ended < 0 && errno != EINTR)
@@ -130,6 +132,7 @@ ChildOutcome ChildProcess::collect() {
     outcome.took =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_);
     outcome.timedOut = killedAtDeadline_;
+    outcome.peakMemoryKiB = peakMemoryKiB_;
     const int status = waitStatus_.value_or(0);
     if (WIFEXITED(status)) {
         outcome.exitStatus = WEXITSTATUS(status);

@@ -17,6 +17,7 @@ struct ChildOutcome {
     std::string out;
     std::string err;
     std::chrono::milliseconds took{0};
+    long peakMemoryKiB = 0; // its resident memory at the most
 };
 
 // One program started in a process group of its own, with its own environment, folder and
@@ -50,6 +51,7 @@ private:
     Options options_;
     pid_t pid_ = -1;
     std::optional<int> waitStatus_;
+    long peakMemoryKiB_ = 0;
     std::chrono::steady_clock::time_point started_;
     bool killedAtDeadline_ = false;
 };

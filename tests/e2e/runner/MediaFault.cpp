@@ -1,5 +1,7 @@
 #include "MediaFault.h"
 
+#include "support/SoundServerProbe.h"
+
 #include <random>
 
 namespace {
@@ -59,6 +61,17 @@ const std::vector<MediaFault>& MediaFault::all() {
                      [](const BundleCopy& bundle) { bundle.write("R19.mp3", "ID: not a sound at all\n"); }),
         verdictFault("VerdictSoundIsADanglingLink", 5, false,
                      [](const BundleCopy& bundle) { bundle.danglingLink("R5.mp3"); }),
+        verdictFault("VerdictSoundClaimsOneHertz", 7, false,
+                     [](const BundleCopy& bundle) {
+                         bundle.write("R7.mp3", monoWave(1, 8, std::string(1 << 20, '\x40')));
+                     }),
+        [] {
+            auto fault = verdictFault("VerdictSoundLastsHours", 16, false, [](const BundleCopy& bundle) {
+                bundle.write("R16.mp3", monoWave(8000, 8, std::string(64 << 20, '\x40')));
+            });
+            fault.peaksAsUndamaged = true;
+            return fault;
+        }(),
         {"FarewellSoundMissing",
          [](const BundleCopy& bundle) { bundle.remove("nice.mp3"); },
          {"farewell=missing"},

@@ -21,6 +21,7 @@ struct MediaFault {
     // The driver's facts that count what met the fault, and the failed openings of a sound file.
     std::vector<std::string> metBy;
     long long failedOpenings = 0;
+    bool peaksAsUndamaged = false; // its memory near an undamaged run's, whatever the damage claims
 
     // How many actions met the fault in the run: each may say so in one line, no more.
     long long failingActions(const RunResult& run) const;

@@ -2,13 +2,16 @@
 #include "qt/sound/SoundDecoder.h"
 #include "qt/sound/VoiceMixer.h"
 #include "support/ReadingPastPermissions.h"
+#include "support/Shell.h"
 #include "support/SoundServerProbe.h"
 
 #include <QApplication>
 #include <QMediaPlayer>
 #include <QTest>
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -99,12 +102,26 @@ TEST_F(QtSoundTest, OnlyReadableAudioFilesOpenAsSounds) {
     EXPECT_NE(platform().openSound(dir / "tagged.mp3"), nullptr);
 }
 
-TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecode) {
-    const std::filesystem::path sound = KELVORY_SOURCE_DIR "/media/files/nice.mp3";
-    EXPECT_NE(platform().openSound(sound), nullptr);
-    const auto mp3 = SoundDecoder::decode(sound);
+// Half a second of a 1 kHz sine at half the full scale, 22.05 kHz mono, made once with
+//   sox -n -r 22050 -b 16 -c 1 -t wav - synth 0.5 sine 1000 vol 0.5 | lame --quiet -b 64 - tone1kHz.mp3
+const std::filesystem::path kToneMp3 = KELVORY_SOURCE_DIR "/tests/framework_qt/sound/tone1kHz.mp3";
+TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecodeToWhatTheFileHolds) {
+    EXPECT_NE(platform().openSound(KELVORY_SOURCE_DIR "/media/files/nice.mp3"), nullptr);
+    const auto mp3 = SoundDecoder::decode(kToneMp3);
     ASSERT_TRUE(std::holds_alternative<Pcm>(mp3)) << std::get<std::string>(mp3);
-    EXPECT_GT(std::get<Pcm>(mp3).frames(), SoundDecoder::kRate / 4u);
+    const std::vector<std::int16_t>& sine = std::get<Pcm>(mp3).samples;
+    double rises = 0, energy = 0;
+    for (std::size_t k = 1; k < sine.size(); ++k) {
+        rises += sine[k - 1] < 0 && sine[k] >= 0;
+        energy += double(sine[k]) * sine[k];
+    }
+    EXPECT_NEAR(static_cast<double>(sine.size()) / SoundDecoder::kRate, 0.5, 0.01); // mono
+    EXPECT_NEAR(rises, 500, 2);
+    // As `lame --decode` reads it: 0.336 of full scale, a little under the sine's 0.354.
+    EXPECT_NEAR(std::sqrt(energy / static_cast<double>(sine.size())), 0.336 * 32768, 300);
+    std::stop_source ending; // the program ends meanwhile: the decode is given up
+    ending.request_stop();
+    EXPECT_FALSE(std::holds_alternative<Pcm>(SoundDecoder::decode(kToneMp3, ending.get_token())));
 
     const auto dir = scratchDir();
     writeFile(dir / "tone.wav", toneWav(8000, 1.0));
@@ -114,6 +131,29 @@ TEST_F(QtSoundTest, TheProgramsOwnSoundsAndPcmWavesDecode) {
     EXPECT_EQ(tone.channels, 1);
     EXPECT_NEAR(static_cast<double>(tone.frames()), SoundDecoder::kRate, 1.0); // one second
     EXPECT_EQ(*std::max_element(tone.samples.begin(), tone.samples.end()), 0x40 * 256);
+}
+
+// A stereo ramp fed in pieces comes back as the ramp at each output frame's place, then its last frame.
+TEST(Resampler, BringsWhatSoundCardsPlayToTheMixersRateWholeAndRefusesTheRest) {
+    EXPECT_FALSE(Resampler::from(1, 1) || Resampler::from(3999, 1) || Resampler::from(44100, 3));
+    for (const long rate : {4000L, 8000L, 22050L, 44100L, 48000L, 192000L})
+        for (const std::size_t frames : {1u, 2u, 7u, 1001u})
+            for (const std::size_t piece : {1u, 3u, 4096u}) {
+                std::vector<std::int16_t> ramp, out;
+                for (int f = 0; f < static_cast<int>(frames); ++f)
+                    ramp.insert(ramp.end(), {std::int16_t(8 * f), std::int16_t(-8 * f)});
+                auto resampler = Resampler::from(rate, 2);
+                for (std::size_t at = 0; at < frames; at += piece)
+                    resampler->add(std::span(ramp).subspan(2 * at, 2 * std::min(piece, frames - at)), out);
+                resampler->finish(out);
+                const auto expected = static_cast<std::size_t>(std::ceil(frames * 44100.0 / rate));
+                ASSERT_EQ(out.size(), 2 * expected) << rate << " Hz, " << frames << " frames";
+                for (std::size_t f = 0; f < expected; ++f) {
+                    const double at = 8 * std::min(f * rate / 44100.0, frames - 1.0);
+                    ASSERT_TRUE(std::abs(out[2 * f] - at) < 0.51 && std::abs(out[2 * f + 1] + at) < 0.51)
+                        << rate << " Hz, frame " << f << " of " << frames << ": " << out[2 * f];
+                }
+            }
 }
 
 TEST_F(QtSoundTest, OpeningASoundBuildsNoMediaPipeline) {
@@ -162,17 +202,27 @@ TEST_F(QtSoundTest, ASoundIsHeardStartsOverWhenPlayedAgainAndLeavesTheServerBeWh
 
 TEST_F(QtSoundTest, ASoundThatDoesNotDecodeSaysSoOnce) {
     const auto dir = scratchDir();
-    writeFile(dir / "broken.mp3",
-              std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(3000, '\x5a'));
+    std::string hours; // played end to end, longer than the longest decode
+    for (int k = 0; k < 250; ++k)
+        hours += shell::readFile(kToneMp3);
+    const std::vector<std::array<std::string, 3>> refused = {
+        {"broken.mp3", std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(3000, '\x5a'), ""},
+        {"oneHertz.wav", monoWave(1, 8, std::string(1 << 20, '\x40')), "an impossible format: 1 Hz"},
+        {"24bit.wav", monoWave(44100, 24, std::string(3000, '\x40')), "not a PCM WAVE file"},
+        {"hours.wav", monoWave(4000, 8, std::string(4000 * 121, '\x40')), "longer"},
+        {"hours.mp3", hours, "longer"}};
     const StderrCapture said(dir / "stderr");
-    const auto sound = platform().openSound(dir / "broken.mp3");
-    ASSERT_NE(sound, nullptr);
-    sound->play();
-    const std::string line = "kelvory: cannot play " + (dir / "broken.mp3").string() + ": ";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return said.text().find(line) != std::string::npos; }, 10000))
-        << said.text();
-    sound->play();
-    EXPECT_EQ(said.linesSaid(), 1u) << said.text();
+    for (const auto& [name, bytes, why] : refused) {
+        writeFile(dir / name, bytes);
+        const auto sound = platform().openSound(dir / name);
+        ASSERT_NE(sound, nullptr) << name;
+        sound->play();
+        const std::string line = "kelvory: cannot play " + (dir / name).string() + ": " + why;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return said.text().find(line) != std::string::npos; }, 10000))
+            << said.text();
+        sound->play();
+    }
+    EXPECT_EQ(said.linesSaid(), refused.size()) << said.text();
 }
 
 // A stream refused, a server gone: the next sound after either is heard once it can be.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -14,9 +15,12 @@ namespace {
 
 // What the server keeps queued ahead of what is heard while sounds play. The output's thread must
 // refill within it, which a machine with every core busy can hold off for tens of milliseconds.
-// Only a sound that starts while another plays waits behind it: nothing but sound is ever queued.
+// Only a sound that starts while another plays waits behind it: no silence is queued but a
+// moment after a sound's end where the server needs it (see learnServer()).
 constexpr pa_usec_t kQueued = 100 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t kRefill = 20 * PA_USEC_PER_MSEC;
+// Silence after the end of a sound on a server that plays whole quanta: PipeWire's largest.
+constexpr std::size_t kQuantumPadding = 2048;
 // Silence before the stream is closed: presses a moment apart keep one stream.
 constexpr pa_usec_t kQuietBeforeClosing = 1500 * PA_USEC_PER_MSEC;
 // A server that accepts the connection but has not answered by then is taken as hung.
@@ -190,6 +194,7 @@ void PulseOutput::contextChanged() {
     case PA_CONTEXT_READY:
         clearTimer(answerTimer_);
         everConnected_ = true;
+        learnServer();
         if (state_ == State::Connecting)
             enter(State::Connected);
         serve();
@@ -201,6 +206,22 @@ void PulseOutput::contextChanged() {
     default:
         break;
     }
+}
+
+void PulseOutput::learnServer() {
+    endPadding_ = kQuantumPadding; // until the server has said what it is
+    pa_operation* asking = pa_context_get_server_info(
+        context_.get(),
+        [](pa_context*, const pa_server_info* info, void* self) {
+            // PulseAudio plays whatever is queued, however little; PipeWire's server plays whole
+            // quanta only, and holds back a shorter end until more comes: the end of a sound is
+            // followed by silence enough that what is held back is silence.
+            if (info && info->server_name && !std::strstr(info->server_name, "PipeWire"))
+                static_cast<PulseOutput*>(self)->endPadding_ = 0;
+        },
+        this);
+    if (asking)
+        pa_operation_unref(asking);
 }
 
 void PulseOutput::connectionLost() {
@@ -288,23 +309,24 @@ void PulseOutput::streamRefused() {
 }
 
 void PulseOutput::fill(std::size_t bytes) {
-    // Refills come in whole requests; a server that plays only whole requests (PipeWire's) would
-    // hold back a shorter end of a sound until the next one, so the end is padded to a whole one.
-    const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream_.get());
-    const std::size_t refill = std::max<std::size_t>(attr ? attr->minreq / VoiceMixer::kFrameBytes : 1, 1);
     while (bytes >= VoiceMixer::kFrameBytes) {
         mixer_.takeRequests();
-        if (!mixer_.playing())
+        if (!mixer_.playing() && padLeft_ == 0)
             break;
         void* data = nullptr;
         std::size_t size = bytes;
         if (pa_stream_begin_write(stream_.get(), &data, &size) < 0 || !data)
             break;
         const std::size_t frames = std::min(size, bytes) / VoiceMixer::kFrameBytes;
+        const bool wasPlaying = mixer_.playing();
         const std::size_t voiced = mixer_.mix(data, frames);
-        const std::size_t written = std::min(frames, (voiced + refill - 1) / refill * refill);
-        pa_stream_write(stream_.get(), data, written * VoiceMixer::kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE);
-        bytes -= written * VoiceMixer::kFrameBytes;
+        if (wasPlaying && !mixer_.playing())
+            padLeft_ = endPadding_; // the last sound ended here
+        const std::size_t padded = std::min(frames - voiced, padLeft_);
+        padLeft_ -= padded;
+        pa_stream_write(stream_.get(), data, (voiced + padded) * VoiceMixer::kFrameBytes, nullptr, 0,
+                        PA_SEEK_RELATIVE);
+        bytes -= (voiced + padded) * VoiceMixer::kFrameBytes;
     }
     voicing_.store(mixer_.playing(), std::memory_order_relaxed);
     if (mixer_.playing())

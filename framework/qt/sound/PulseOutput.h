@@ -12,7 +12,7 @@ namespace fw::qt {
 // The stream every sound plays through, on a connection to the sound server of the engine's own,
 // served by one thread. A good citizen of the desktop's sound server: the stream is opened when a
 // sound is asked for and closed after a moment of silence, so that nothing wakes while the program
-// is quiet; nothing but sound is queued in it, so a press is heard at once. When the server goes
+// is quiet; no silence is queued ahead of a sound, so a press is heard at once. When the server goes
 // away, or never answers, the program runs on, silent, and tries again at the next sound.
 //
 // A connection of our own rather than Qt's: Qt 6.4 tears its PulseAudio connection down in an
@@ -66,6 +66,7 @@ private:
     void serve();
     void connect();
     void contextChanged();
+    void learnServer();
     void connectionLost();
     void serverSilent();
     void openStream();
@@ -100,6 +101,8 @@ private:
     bool serverHeldBack_ = false;          // the end of the run waited for the server in vain
     pa_time_event* answerTimer_ = nullptr; // the server must answer a connection in time
     pa_time_event* quietTimer_ = nullptr;  // the stream closes once quiet for a moment
+    std::size_t endPadding_ = 0;           // frames of silence written after the last sound ends
+    std::size_t padLeft_ = 0;              // of that, still to write
     std::atomic<bool> voicing_ = false;    // sounds play, and the stream refills on its own
 };
 

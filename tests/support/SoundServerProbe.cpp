@@ -53,6 +53,7 @@ PrivateSoundServer::PrivateSoundServer()
 }
 
 PrivateSoundServer::~PrivateSoundServer() {
+    setAnswering(true); // a stopped server hears no request to end
     stop();
     if (previous_.empty())
         ::unsetenv("PULSE_SERVER");
@@ -73,6 +74,11 @@ bool PrivateSoundServer::stop() {
     const std::string server =
         KELVORY_SOURCE_DIR "/tools/sound-server.sh stop '" + dir_.string() + "' >/dev/null 2>&1";
     return std::system(server.c_str()) == 0;
+}
+
+bool PrivateSoundServer::setAnswering(bool on) const {
+    const pid_t server = std::atoi(shell::readFile(dir_ / "runtime" / "pulse" / "pid").c_str());
+    return server > 0 && ::kill(server, on ? SIGCONT : SIGSTOP) == 0;
 }
 
 MonitorRecording::MonitorRecording(const PrivateSoundServer&, std::filesystem::path file)

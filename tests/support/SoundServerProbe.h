@@ -26,6 +26,8 @@ public:
 
     bool start();
     bool stop();
+    // Off: the server's process is stopped, so that it takes connections and answers none.
+    bool setAnswering(bool on) const;
     static constexpr const char* kMonitor = "heard.monitor";
 
 private:

@@ -73,7 +73,7 @@ TEST(Sound, AVerdictIsHeardWholeWhileEveryCoreIsBusy) {
 TEST(Sound, AServerThatNeverAnswersHoldsUpNothing) {
     BundleCopy bundle(Tools::driverBuild());
     const PrivateSoundServer server;
-    ASSERT_TRUE(server.setAnswering(false));
+    server.stopAnswering();
     const RunResult run = ProgramRun(bundle)
                               .arguments({"whole-run"})
                               .timeout(std::chrono::seconds(30) * Tools::timeScale())

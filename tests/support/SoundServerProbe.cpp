@@ -53,7 +53,7 @@ PrivateSoundServer::PrivateSoundServer()
 }
 
 PrivateSoundServer::~PrivateSoundServer() {
-    setAnswering(true); // a stopped server hears no request to end
+    answerAgain();
     stop();
     if (previous_.empty())
         ::unsetenv("PULSE_SERVER");
@@ -76,9 +76,22 @@ bool PrivateSoundServer::stop() {
     return std::system(server.c_str()) == 0;
 }
 
-bool PrivateSoundServer::setAnswering(bool on) const {
-    const pid_t server = std::atoi(shell::readFile(dir_ / "runtime" / "pulse" / "pid").c_str());
-    return server > 0 && ::kill(server, on ? SIGCONT : SIGSTOP) == 0;
+namespace {
+
+void signalServer(const std::filesystem::path& dir, int signal) {
+    const std::string pid = shell::readFile(dir / "runtime" / "pulse" / "pid");
+    if (!pid.empty())
+        ::kill(static_cast<pid_t>(std::stol(pid)), signal);
+}
+
+} // namespace
+
+void PrivateSoundServer::stopAnswering() const {
+    signalServer(dir_, SIGSTOP);
+}
+
+void PrivateSoundServer::answerAgain() const {
+    signalServer(dir_, SIGCONT);
 }
 
 MonitorRecording::MonitorRecording(const PrivateSoundServer&, std::filesystem::path file)

@@ -26,8 +26,9 @@ public:
 
     bool start();
     bool stop();
-    // Off: the server's process is stopped, so that it takes connections and answers none.
-    bool setAnswering(bool on) const;
+    // The server keeps its connections but answers nothing until answerAgain(), as a hung one.
+    void stopAnswering() const;
+    void answerAgain() const;
     static constexpr const char* kMonitor = "heard.monitor";
 
 private:

@@ -13,6 +13,7 @@
 #include "qt/movie/QtMovie.h"
 #include "qt/sound/QtSound.h"
 #include "qt/sound/SoundEngine.h"
+#include "qt/sound/SoundServerCheck.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -93,6 +94,9 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     static const int stopsSounds = std::atexit(&QtPlatform::stopSoundsAtExit);
     (void)stopsSounds;
     chooseWorkingDecoders();
+    // While the application object and the first window are made, so that the movie finds the
+    // answer waiting; after the last change to the environment, which the check reads.
+    SoundServerCheck::start();
     DisplayGuard::beginConnecting();
     QApplication::setApplicationName(QStringLiteral("Kelvory"));
     app_ = std::make_unique<QApplication>(argc, argv);

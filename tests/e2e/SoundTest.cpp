@@ -6,6 +6,7 @@
 #include "runner/Tools.h"
 #include "support/SoundServerProbe.h"
 
+#include <chrono>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <stop_token>
@@ -66,6 +67,19 @@ TEST(Sound, AVerdictIsHeardWholeWhileEveryCoreIsBusy) {
     }();
     ASSERT_TRUE(runchecks::scenarioPassed(run, 0));
     EXPECT_EQ(longestBuzz(heard.stop()), kClipFrames) << "the verdict's sound, whole and without a gap";
+}
+
+// Stopped, the server takes connections and answers none: the program is not kept waiting on it.
+TEST(Sound, AServerThatNeverAnswersHoldsUpNothing) {
+    BundleCopy bundle(Tools::driverBuild());
+    const PrivateSoundServer server;
+    server.stopAnswering();
+    const RunResult run = ProgramRun(bundle)
+                              .arguments({"whole-run"})
+                              .timeout(std::chrono::seconds(30) * Tools::timeScale())
+                              .run();
+    ASSERT_TRUE(runchecks::scenarioPassed(run, 0));
+    EXPECT_EQ(run.linesMentioning("kelvory: the sound server does not answer"), 1) << run.describe();
 }
 
 } // namespace

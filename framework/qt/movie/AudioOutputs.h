@@ -1,17 +1,14 @@
 #pragma once
 
-class QAudioOutput;
-class QObject;
-
 namespace fw::qt {
 
 // Whether the movie's sound has somewhere to go. Without an audio device the movie plays silent:
-// attaching an output anyway fills standard error with the sound system's complaints.
+// attaching an output anyway fills standard error with the sound system's complaints. Nor does it
+// get one from a sound server that does not answer, on which Qt Multimedia would wait for good.
 class AudioOutputs {
 public:
+    // Asked before the first media object is made: it decides which elements GStreamer gets.
     static bool available();
-    // A new output on the default device for a media player, or null.
-    static QAudioOutput* create(QObject* parent);
 };
 
 } // namespace fw::qt

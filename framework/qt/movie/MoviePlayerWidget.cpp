@@ -1,9 +1,10 @@
 #include "qt/movie/MoviePlayerWidget.h"
 
+#include "qt/movie/AudioOutputs.h"
 #include "qt/movie/FrameConverter.h"
 #include "qt/movie/MovieControllerBar.h"
 #include "qt/movie/QtMovie.h"
-#include "qt/movie/AudioOutputs.h"
+#include "qt/sound/SoundServerCheck.h"
 
 #include <QAudioOutput>
 #include <QMediaMetaData>
@@ -22,6 +23,8 @@ namespace {
 constexpr double defaultFrameRate = 25.0;
 // An end this much before the movie's length means the file is cut short.
 constexpr qint64 shortfallMs = 1500;
+// How often a player not made yet looks again whether the sound server has answered.
+constexpr int kServerRecheckMs = 10;
 } // namespace
 
 MoviePlayerWidget::MoviePlayerWidget(platform::ControlEvents& events, QWidget* parent)
@@ -74,6 +77,12 @@ void MoviePlayerWidget::startPlayback() {
         stopped();
         return;
     }
+    // Qt Multimedia is not touched before the sound server's answer is known (see AudioOutputs),
+    // and the window is not held up meanwhile.
+    if (!player_ && !SoundServerCheck::decided()) {
+        QTimer::singleShot(kServerRecheckMs, this, &MoviePlayerWidget::startPlayback);
+        return;
+    }
     ensurePlayer();
     if (!sourceIsMovie_) {
         player_->setSource(QUrl::fromLocalFile(QString::fromStdString(movie_->file().string())));
@@ -91,6 +100,7 @@ void MoviePlayerWidget::startPlayback() {
 void MoviePlayerWidget::ensurePlayer() {
     if (player_)
         return;
+    const bool withSound = AudioOutputs::available(); // before the player: it decides what GStreamer gets
     player_ = new QMediaPlayer(this);
     sink_ = new QVideoSink(player_);
     player_->setVideoSink(sink_);
@@ -98,8 +108,8 @@ void MoviePlayerWidget::ensurePlayer() {
         frame_ = frame;
         update(screenRect());
     });
-    audio_ = AudioOutputs::create(player_);
-    if (audio_) {
+    if (withSound) {
+        audio_ = new QAudioOutput(player_);
         audio_->setVolume(controller_->volume());
         player_->setAudioOutput(audio_);
     }

@@ -46,8 +46,11 @@ std::unique_ptr<XServer> XServer::start() {
     if (!said || pipe(pipeFds) != 0)
         throw std::runtime_error("no pipe or file to start Xvfb with");
     const pid_t pid = fork();
-    if (pid < 0)
+    if (pid < 0) {
+        close(pipeFds[0]);
+        close(pipeFds[1]);
         throw std::runtime_error("cannot fork to start Xvfb");
+    }
     if (pid == 0) {
         // Xvfb picks a free display itself and writes its number to the descriptor it is given.
         close(pipeFds[0]);

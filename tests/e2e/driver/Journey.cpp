@@ -17,7 +17,9 @@
 
 namespace {
 
-constexpr int kHandOverMs = 15000;
+// The 6 s movie, and its pipeline's start on a machine that may be loaded: a bound for a hang,
+// not a time to meet.
+constexpr int kHandOverMs = 60000;
 
 QString mediaStatusName(QMediaPlayer::MediaStatus status) {
     switch (status) {
@@ -90,7 +92,7 @@ QWidget* Journey::awaitHandOver() {
             return Desktop::shown(expected::kRatingTitle) && !intro->isVisible();
         },
         scaled(kHandOverMs));
-    Report::require(handedOver, "the intro hands over to the rating window within 15 s");
+    Report::require(handedOver, "the intro hands over to the rating window within 60 s");
     Report::fact("handover_ms", clock.elapsed());
     Report::fact("movie_status", status.toStdString());
     if (status != QStringLiteral("no player"))

@@ -15,6 +15,9 @@ ProgramRun::ProgramRun(const BundleCopy& bundle) : bundle_(bundle) {
         {"DISPLAY", std::nullopt},
         {"WAYLAND_DISPLAY", std::nullopt},
         {"XDG_RUNTIME_DIR", runtime.string()},
+        // No session bus: with none named, one is started through the X server on first use,
+        // and outlives the run.
+        {"DBUS_SESSION_BUS_ADDRESS", "disabled:"},
         // The driver's waits stretch with the build.
         {"KELVORY_E2E_TIME_SCALE", std::to_string(Tools::timeScale())},
     };

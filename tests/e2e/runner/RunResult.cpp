@@ -41,6 +41,8 @@ bool isToolkitChatter(const std::string& line) {
         "PulseAudioService: failed to get sink info",
         // no browser on the machine (xcb)
         "Unable to detect a web browser to launch",
+        // the movie's sink on a machine too busy to keep up with it
+        "A lot of buffers are being dropped.",
     };
     return std::any_of(std::begin(known), std::end(known),
                        [&](const char* text) { return contains(line, text); });

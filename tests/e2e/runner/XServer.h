@@ -8,7 +8,8 @@
 // the desktop's URL opener, which the offscreen platform does not use.
 class XServer {
 public:
-    // A started server, or null when Xvfb is not installed or does not start.
+    // A started server, or null when Xvfb is not installed (except on CI, where that throws too).
+    // Throws when Xvfb is installed but does not start: a broken X server is a failure, not a skip.
     static std::unique_ptr<XServer> start();
     ~XServer();
     XServer(const XServer&) = delete;

@@ -46,7 +46,7 @@ program_installed() {
 unpacked_current() {
   local stamp=$cache/$1/.libraries library version
   [ -f "$stamp" ] || return 1
-  while IFS== read -r library version; do
+  while IFS='=' read -r library version; do
     [ "$(version_of "$library")" = "$version" ] || return 1
   done <"$stamp"
 }
@@ -75,7 +75,7 @@ updated=no
 if [ ${#to_unpack[@]} -gt 0 ]; then
   apt-cache show --no-all-versions "${to_unpack[@]}" >/dev/null 2>&1 || { apt_get update -qq; updated=yes; }
   for package in "${to_unpack[@]}"; do
-    while IFS== read -r library version; do
+    while IFS='=' read -r library version; do
       if ! installed "$library" || { [ -n "$version" ] && [ "$(version_of "$library")" != "$version" ]; }; then
         missing+=("$library${version:+=$version}")
       fi
@@ -96,7 +96,7 @@ for package in "${to_unpack[@]}"; do
   # apt warns that its download, as root, is not sandboxed: it goes into a folder of our own.
   (cd "$work" && apt-get download -qq "$package=$version" 2> >(grep -v "unsandboxed" >&2))
   dpkg-deb -x "$work"/*.deb "$work/root"
-  libraries_of "$package" | grep = >"$work/root/.libraries" || true
+  libraries_of "$package" | grep '=' >"$work/root/.libraries" || true
   rm -rf "${cache:?}/$package"
   mkdir -p "$cache"
   mv "$work/root" "$cache/$package"

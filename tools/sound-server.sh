@@ -34,7 +34,7 @@ cache=$(cd "$(dirname "$0")/.." && pwd)/.cache/sound-servers
 # but that its new parent has not yet reaped (a container's init may take its time) has ended.
 proc_stat() {
     local stat
-    read -r stat <"/proc/$1/stat" 2>/dev/null || return 1
+    { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 1
     # after the name, which may hold spaces: the state, then 18 more fields, then the start time
     read -ra fields <<<"${stat##*) }"
 }
@@ -255,8 +255,9 @@ start)
     mkdir -m 700 "$dir/runtime" "$dir/home"
     # (Inside a condition `set -e` holds no more: each step of start_KIND returns its failure.)
     if ! "start_$kind"; then
-        echo "sound-server: $kind did not start; see $dir/*.log" >&2
+        echo "sound-server: $kind did not start; its logs:" >&2
         tail -n 20 "$dir"/*.log >&2 || true
+        stop # nothing of it stays running
         exit 1
     fi
     ;;

@@ -73,7 +73,9 @@ for p in "${packages[@]}"; do
 done
 updated=no
 if [ ${#to_unpack[@]} -gt 0 ]; then
-  apt-cache show --no-all-versions "${to_unpack[@]}" >/dev/null 2>&1 || { apt_get update -qq; updated=yes; }
+  # Once for a source tree: the lists fresh, so that the versions they name can be downloaded.
+  apt_get update -qq
+  updated=yes
   for package in "${to_unpack[@]}"; do
     while IFS='=' read -r library version; do
       if ! installed "$library" || { [ -n "$version" ] && [ "$(version_of "$library")" != "$version" ]; }; then

@@ -30,7 +30,9 @@ pa_simple* openMonitor(const char* source) {
     return stream;
 }
 
-Clock::duration frameSpan(std::size_t frames) {
+constexpr std::uint64_t kOnsetGapFrames = kRate * MonitorRecorder::kOnsetGap.count() / 1000;
+
+Clock::duration frameSpan(std::uint64_t frames) {
     return std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(static_cast<double>(frames) / kRate));
 }
@@ -38,8 +40,7 @@ Clock::duration frameSpan(std::size_t frames) {
 } // namespace
 
 MonitorRecorder::MonitorRecorder(const char* source)
-    : stream_(openMonitor(source), &pa_simple_free), started_(Clock::now()), lastHeard_(started_),
-      thread_([this] { record(); }) {}
+    : stream_(openMonitor(source), &pa_simple_free), thread_([this] { record(); }) {}
 
 MonitorRecorder::~MonitorRecorder() {
     stopping_ = true;
@@ -54,34 +55,36 @@ void MonitorRecorder::record() {
             std::fprintf(stderr, "monitor: %s\n", pa_strerror(error));
             std::abort();
         }
-        const auto returned = Clock::now();
-        // The next sample to be read came this long ago; the chunk ends just before it.
-        pa_usec_t latency = pa_simple_get_latency(stream_.get(), &error);
-        if (latency == static_cast<pa_usec_t>(-1))
-            latency = 0;
-        take(chunk.data(), kChunkFrames, returned - std::chrono::microseconds(latency));
+        take(chunk.data(), kChunkFrames, Clock::now());
     }
 }
 
-void MonitorRecorder::take(const std::int16_t* samples, std::size_t frames, Clock::time_point chunkEnd) {
+void MonitorRecorder::take(const std::int16_t* samples, std::size_t frames, Clock::time_point returned) {
     const std::lock_guard lock(mutex_);
+    const std::uint64_t first = frames_;
+    frames_ += frames;
+    lastRead_ = returned;
+    const auto playedBy = [&](std::uint64_t frame) { return returned - frameSpan(frames_ - frame); };
+    for (auto onset = onsets_.rbegin(); onset != onsets_.rend() && returned - onset->firstRead <= kSettling;
+         ++onset)
+        onset->at = std::min(onset->at, playedBy(onset->frame));
     for (std::size_t f = 0; f < frames; ++f) {
         bool loud = false;
         for (int c = 0; c < kChannels; ++c)
             loud = loud || std::abs(samples[f * kChannels + static_cast<std::size_t>(c)]) > kThreshold;
         if (!loud)
             continue;
-        const Clock::time_point at = chunkEnd - frameSpan(frames - f);
-        if (!lastLoud_ || at - *lastLoud_ >= kOnsetGap)
-            onsets_.push_back(at);
-        lastLoud_ = at;
+        const std::uint64_t frame = first + f;
+        if (!lastLoudFrame_ || frame - *lastLoudFrame_ >= kOnsetGapFrames)
+            onsets_.push_back({frame, returned, playedBy(frame)});
+        lastLoudFrame_ = frame;
+        lastLoud_ = playedBy(frame);
     }
-    lastHeard_ = chunkEnd;
 }
 
 Clock::duration MonitorRecorder::quietFor() const {
     const std::lock_guard lock(mutex_);
-    return lastHeard_ - lastLoud_.value_or(started_);
+    return frameSpan(frames_ - (lastLoudFrame_ ? *lastLoudFrame_ + 1 : 0));
 }
 
 std::optional<Clock::time_point> MonitorRecorder::lastLoud() const {
@@ -91,12 +94,15 @@ std::optional<Clock::time_point> MonitorRecorder::lastLoud() const {
 
 std::size_t MonitorRecorder::onsetCount() const {
     const std::lock_guard lock(mutex_);
-    return onsets_.size();
+    std::size_t settled = onsets_.size();
+    while (settled > 0 && lastRead_ - onsets_[settled - 1].firstRead <= kSettling)
+        --settled;
+    return settled;
 }
 
 Clock::time_point MonitorRecorder::onset(std::size_t index) const {
     const std::lock_guard lock(mutex_);
-    return onsets_.at(index);
+    return onsets_.at(index).at;
 }
 
 } // namespace bench

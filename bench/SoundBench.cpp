@@ -5,6 +5,9 @@
 //   pacat started at the press moment, heard by the same recorder.
 //   Quiet: CPU ticks and context switches of this process over 10 s with the rating window up
 //   and no sound played yet, then over 10 s starting 2 s after the last sound has ended.
+//   Restart: given the sound server's script, folder and kind (sound_bench SCRIPT DIR KIND), the
+//   server is restarted, then the onset of the first press after it; and restarted again, then
+//   the onset of pacat's first tone after it.
 // Prints "key value" lines for run.sh.
 #include "bench/ClipLead.h"
 #include "bench/MonitorRecorder.h"
@@ -26,6 +29,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -157,6 +161,36 @@ void report(const char* which, const Activity& activity) {
     std::printf("quiet_%s_threads_ended %ld\n", which, activity.threadsEnded);
 }
 
+// The sound server as run.sh started it, ended and started again, or nothing when not given.
+struct ServerRestart {
+    std::string script, dir, kind;
+
+    void operator()() const {
+        const std::string again =
+            "'" + script + "' stop '" + dir + "' && '" + script + "' start '" + dir + "' " + kind + " >&2";
+        if (std::system(again.c_str()) != 0)
+            throw std::runtime_error("cannot restart the sound server");
+    }
+};
+
+// The onsets of the first sound after a restart of the server: the program's press, then pacat's.
+void reportRestart(const ServerRestart& restart, bench::Presser& presser, const std::vector<double>& leads) {
+    restart();
+    {
+        const bench::MonitorRecorder recorder("null.monitor");
+        waitForQuiet(recorder, kLongQuiet);
+        const bench::Press pressed = presser.press();
+        const auto onset = onsetAfter(recorder, 0, pressed.clickedAt, leads.at(pressed.verdict));
+        std::printf("restart_program_ms %.2f\n", onset.value_or(-1.0));
+        waitForQuiet(recorder, kShortQuiet);
+    }
+    restart();
+    const bench::MonitorRecorder recorder("null.monitor");
+    waitForQuiet(recorder, kLongQuiet);
+    bench::PacatTone tone;
+    std::printf("restart_pacat_ms %.2f\n", onsetAfter(recorder, 0, tone.start(), 0.0).value_or(-1.0));
+}
+
 // Each verdict's lead: how long its clip itself stays below the recorder's threshold.
 std::vector<double> verdictLeads() {
     const auto resources =
@@ -171,7 +205,7 @@ std::vector<double> verdictLeads() {
     return leads;
 }
 
-void benchSound() {
+void benchSound(const std::optional<ServerRestart>& restart) {
     const std::vector<double> leads = verdictLeads();
     bench::ProgramRun program;
     program.waitForHandOver();
@@ -200,16 +234,21 @@ void benchSound() {
     report("window", beforeAnySound);
     report("after", afterSounds);
     std::printf("quiet_seconds %.0f\n", std::chrono::duration<double>(kQuietSpan).count());
+    if (restart)
+        reportRestart(*restart, presser, leads);
     program.checkNoReports();
 }
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<ServerRestart> restart;
+    if (argc == 4)
+        restart = ServerRestart{argv[1], argv[2], argv[3]};
     try {
-        benchSound();
+        benchSound(restart);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "sound_bench: %s\n", failure.what());
         return 1;

@@ -24,6 +24,15 @@ std::string le16(std::uint32_t v) {
     return {static_cast<char>(v), static_cast<char>(v >> 8)};
 }
 
+// The kind of the server PULSE_SERVER names, as tools/sound-server.sh names kinds; empty when none
+// answers.
+std::string serverKind() {
+    const std::string info = shell::output("pactl info 2>/dev/null");
+    if (info.find("Server Name: ") == std::string::npos)
+        return "";
+    return info.find("(on PipeWire") != std::string::npos ? "pipewire" : "pulseaudio";
+}
+
 } // namespace
 
 std::string monoWave(std::uint32_t rate, int bits, const std::string& samples) {
@@ -45,7 +54,8 @@ std::size_t streamsOfThisProcess() {
 }
 
 PrivateSoundServer::PrivateSoundServer()
-    : dir_(std::filesystem::temp_directory_path() / ("kelvory-sound-" + std::to_string(::getpid()))) {
+    : dir_(std::filesystem::temp_directory_path() / ("kelvory-sound-" + std::to_string(::getpid()))),
+      kind_(serverKind()) {
     if (const char* named = std::getenv("PULSE_SERVER"))
         previous_ = named;
     ::setenv("PULSE_SERVER", ("unix:" + (dir_ / "native").string()).c_str(), 1);
@@ -61,10 +71,12 @@ PrivateSoundServer::~PrivateSoundServer() {
         ::setenv("PULSE_SERVER", previous_.c_str(), 1);
 }
 
+// Its kind is the one KELVORY_SOUND_SERVER_KIND names (sound-server.sh reads it), and must be the
+// kind of the server the case was given: a case run on PipeWire listens on PipeWire.
 bool PrivateSoundServer::start() {
     const std::string server =
         KELVORY_SOURCE_DIR "/tools/sound-server.sh start '" + dir_.string() + "' >/dev/null 2>&1";
-    return std::system(server.c_str()) == 0 &&
+    return std::system(server.c_str()) == 0 && (kind_.empty() || serverKind() == kind_) &&
            !shell::output("pactl load-module module-null-sink norewinds=1 sink_name=heard 2>/dev/null")
                 .empty() &&
            std::system("pactl set-default-sink heard >/dev/null 2>&1") == 0;

@@ -34,6 +34,8 @@ public:
 private:
     std::filesystem::path dir_;
     std::string previous_;
+    // The kind of the server the case was given.
+    std::string kind_;
 };
 
 // What reaches a sink, recorded from its monitor by parec from construction to stop().

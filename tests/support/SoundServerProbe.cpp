@@ -90,10 +90,11 @@ bool PrivateSoundServer::stop() {
 
 namespace {
 
+// Every process of the server, as tools/sound-server.sh noted them: "PID START-TIME" a line.
 void signalServer(const std::filesystem::path& dir, int signal) {
-    const std::string pid = shell::readFile(dir / "runtime" / "pulse" / "pid");
-    if (!pid.empty())
-        ::kill(static_cast<pid_t>(std::stol(pid)), signal);
+    std::istringstream noted(shell::readFile(dir / "pids"));
+    for (pid_t pid = 0; noted >> pid && noted.ignore(1024, '\n');)
+        ::kill(pid, signal);
 }
 
 } // namespace

@@ -13,16 +13,20 @@ namespace fw::qt {
 
 namespace {
 
-// What the server keeps queued ahead of what is heard while sounds play. The output's thread must
-// refill within it, which a machine with every core busy can hold off for tens of milliseconds.
-// Only a sound that starts while another plays waits behind it: no silence is queued but a
-// moment after a sound's end where the server needs it (see learnServer()).
-constexpr pa_usec_t kQueued = 100 * PA_USEC_PER_MSEC;
+// What the server keeps queued ahead of what is heard while sounds play. The output's thread, and
+// the server's own, must come round within it, which a loaded machine can hold off for a hundred
+// milliseconds (100 ms ran dry on a suite run beside other builds). Only a sound that starts
+// while another plays waits behind it: no silence is queued but a moment after a sound's end where
+// the server needs it (see learnServer()).
+constexpr pa_usec_t kQueued = 200 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t kRefill = 20 * PA_USEC_PER_MSEC;
-// Silence after the end of a sound on a server that plays whole quanta: PipeWire's largest.
-constexpr std::size_t kQuantumPadding = 2048;
-// Silence before the stream is closed: presses a moment apart keep one stream.
-constexpr pa_usec_t kQuietBeforeClosing = 1500 * PA_USEC_PER_MSEC;
+// PulseAudio plays whatever is queued, however little, and opens a stream in a few milliseconds.
+// PipeWire's server plays whole quanta only, and holds back a shorter end until more comes: the
+// end of a sound is followed by silence enough (its largest quantum) that what is held back is
+// silence. A stream costs it 50 to 100 ms to open (a node made, linked, the graph set up again),
+// so it keeps one longer; a drained stream wakes nothing of ours meanwhile.
+constexpr PulseOutput::ServerWays kPulseAudio{0, 1500 * PA_USEC_PER_MSEC};
+constexpr PulseOutput::ServerWays kPipeWire{2048, 5000 * PA_USEC_PER_MSEC};
 // A server that accepts the connection but has not answered by then is taken as hung.
 constexpr pa_usec_t kAnswerWait = 2000 * PA_USEC_PER_MSEC;
 // How long the end of a run waits for the server to answer an opening or closing on its way.
@@ -209,15 +213,12 @@ void PulseOutput::contextChanged() {
 }
 
 void PulseOutput::learnServer() {
-    endPadding_ = kQuantumPadding; // until the server has said what it is
+    ways_ = kPipeWire; // the safe choice, until the server has said what it is
     pa_operation* asking = pa_context_get_server_info(
         context_.get(),
         [](pa_context*, const pa_server_info* info, void* self) {
-            // PulseAudio plays whatever is queued, however little; PipeWire's server plays whole
-            // quanta only, and holds back a shorter end until more comes: the end of a sound is
-            // followed by silence enough that what is held back is silence.
             if (info && info->server_name && !std::strstr(info->server_name, "PipeWire"))
-                static_cast<PulseOutput*>(self)->endPadding_ = 0;
+                static_cast<PulseOutput*>(self)->ways_ = kPulseAudio;
         },
         this);
     if (asking)
@@ -321,7 +322,7 @@ void PulseOutput::fill(std::size_t bytes) {
         const bool wasPlaying = mixer_.playing();
         const std::size_t voiced = mixer_.mix(data, frames);
         if (wasPlaying && !mixer_.playing())
-            padLeft_ = endPadding_; // the last sound ended here
+            padLeft_ = ways_.endPadding; // the last sound ended here
         const std::size_t padded = std::min(frames - voiced, padLeft_);
         padLeft_ -= padded;
         pa_stream_write(stream_.get(), data, (voiced + padded) * VoiceMixer::kFrameBytes, nullptr, 0,
@@ -332,7 +333,7 @@ void PulseOutput::fill(std::size_t bytes) {
     if (mixer_.playing())
         clearTimer(quietTimer_);
     else if (state_ == State::Open && !quietTimer_)
-        setTimer<&PulseOutput::closeWhenQuiet>(quietTimer_, kQuietBeforeClosing);
+        setTimer<&PulseOutput::closeWhenQuiet>(quietTimer_, ways_.quietBeforeClosing);
 }
 
 void PulseOutput::closeWhenQuiet() {
@@ -340,7 +341,7 @@ void PulseOutput::closeWhenQuiet() {
     if (state_ != State::Open)
         return;
     if (!mixer_.idle()) { // a sound on its way keeps the stream
-        setTimer<&PulseOutput::closeWhenQuiet>(quietTimer_, kQuietBeforeClosing);
+        setTimer<&PulseOutput::closeWhenQuiet>(quietTimer_, ways_.quietBeforeClosing);
         return;
     }
     pa_stream_set_write_callback(stream_.get(), nullptr, nullptr);

@@ -23,6 +23,12 @@ namespace fw::qt {
 // handlers are done.
 class PulseOutput {
 public:
+    // What the kind of sound server asks of the stream.
+    struct ServerWays {
+        std::size_t endPadding; // frames of silence written after the last sound ends
+        pa_usec_t quietBeforeClosing;
+    };
+
     explicit PulseOutput(VoiceMixer& mixer);
     ~PulseOutput();
     PulseOutput(const PulseOutput&) = delete;
@@ -101,9 +107,9 @@ private:
     bool serverHeldBack_ = false;          // the end of the run waited for the server in vain
     pa_time_event* answerTimer_ = nullptr; // the server must answer a connection in time
     pa_time_event* quietTimer_ = nullptr;  // the stream closes once quiet for a moment
-    std::size_t endPadding_ = 0;           // frames of silence written after the last sound ends
-    std::size_t padLeft_ = 0;              // of that, still to write
-    std::atomic<bool> voicing_ = false;    // sounds play, and the stream refills on its own
+    ServerWays ways_{};
+    std::size_t padLeft_ = 0;           // of the end's padding, still to write
+    std::atomic<bool> voicing_ = false; // sounds play, and the stream refills on its own
 };
 
 } // namespace fw::qt

@@ -59,8 +59,10 @@ std::unique_ptr<XServer> XServer::start() {
         dup2(devNull, STDOUT_FILENO);
         dup2(fileno(said.get()), STDERR_FILENO);
         const std::string fd = std::to_string(pipeFds[1]);
+        // No reset when the last client leaves: the cases' own short-lived clients (xwininfo) would
+        // have the server reset just as the program connects, which it then fails to.
         execl(xvfb.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
-              "tcp", static_cast<char*>(nullptr));
+              "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeFds[1]);

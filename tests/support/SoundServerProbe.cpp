@@ -63,7 +63,6 @@ PrivateSoundServer::PrivateSoundServer()
 }
 
 PrivateSoundServer::~PrivateSoundServer() {
-    answerAgain();
     stop();
     if (previous_.empty())
         ::unsetenv("PULSE_SERVER");
@@ -83,6 +82,7 @@ bool PrivateSoundServer::start() {
 }
 
 bool PrivateSoundServer::stop() {
+    answerAgain(); // a stopped process would end only when killed
     const std::string server =
         KELVORY_SOURCE_DIR "/tools/sound-server.sh stop '" + dir_.string() + "' >/dev/null 2>&1";
     return std::system(server.c_str()) == 0;

@@ -275,11 +275,6 @@ TEST_F(QtSoundTest, ExitIsSafeWhateverTheSoundsAreDoing) {
     writeFile(dir / "blip.wav", toneWav(44100, 0.05)); // written whole by the stream's first refill
     enum class Stage { NeverPlayed, Opening, Playing, JustClosed, OpeningUnanswered, ClosingUnanswered };
     constexpr int kStageNotReached = 3, kEndedWithAnOpenOrCloseOnItsWay = 4;
-    // Each stage is reached, or the child says it was not.
-    const auto reach = [](bool reached) {
-        if (!reached)
-            std::_Exit(kStageNotReached);
-    };
     // The program quits while the server holds back its answer to an opening or a closing; the
     // end of the run must wait for the answer, which comes a moment later.
     const auto quitWhileUnanswered = [&](const PrivateSoundServer& server) {
@@ -298,6 +293,14 @@ TEST_F(QtSoundTest, ExitIsSafeWhateverTheSoundsAreDoing) {
         std::optional<PrivateSoundServer> server; // of this child's own, for the stages that hold it up
         if (stage == Stage::OpeningUnanswered || stage == Stage::ClosingUnanswered)
             server.emplace();
+        // Each stage is reached, or the child says it was not, leaving no server of its own behind.
+        const auto reach = [&](bool reached) {
+            if (reached)
+                return;
+            if (server)
+                server->stop();
+            std::_Exit(kStageNotReached);
+        };
         const auto sound =
             platform().openSound(dir / (stage == Stage::ClosingUnanswered ? "blip.wav" : "tone.wav"));
         if (stage != Stage::NeverPlayed)

@@ -6,6 +6,7 @@
 #include "qt/DisplayGuard.h"
 #include "qt/FontMapper.h"
 #include "qt/MediaSniffer.h"
+#include "qt/ProcessEnd.h"
 #include "qt/QtPicture.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindow.h"
@@ -62,7 +63,7 @@ void QtPlatform::shutDown() {
             windows.append(widget);
     for (const QPointer<QWidget>& window : windows)
         delete window.data();
-    // Sounds still playing go on to the end of the process (see stopSoundsAtExit()).
+    // Sounds still playing go on to the end of the process (see initialize()).
     if (sounds_)
         sounds_->freeze();
     app_.reset();
@@ -70,11 +71,6 @@ void QtPlatform::shutDown() {
 
 QtPlatform& QtPlatform::the() {
     return static_cast<QtPlatform&>(platform::Platform::the());
-}
-
-void QtPlatform::freezeSoundsAtExit() {
-    if (const auto& sounds = the().sounds_)
-        sounds->freeze();
 }
 
 void QtPlatform::stopSoundsAtExit() {
@@ -87,11 +83,8 @@ void QtPlatform::initialize(platform::AppEvents& events) {
     if (app_ || QApplication::instance())
         return;
     DisplayGuard::requireDisplay();
-    // Exit handlers run in the reverse order of their registration. This one, registered before
-    // Qt Multimedia can register its own, closes the sound stream after Qt has torn down its
-    // PulseAudio connection: a stream that closes earlier changes the sink's state, which Qt's
-    // connection hears of and may still be handling while Qt 6.4 tears it down without its lock.
-    static const int stopsSounds = std::atexit(&QtPlatform::stopSoundsAtExit);
+    // The sound stream is closed as the very last thing the process does (see ProcessEnd).
+    static const bool stopsSounds = (ProcessEnd::atEnd(&QtPlatform::stopSoundsAtExit), true);
     (void)stopsSounds;
     chooseWorkingDecoders();
     // While the application object and the first window are made, so that the movie finds the
@@ -125,12 +118,10 @@ void QtPlatform::setDarkModeSupport(bool) {
 }
 
 int QtPlatform::run() {
-    if (quitCode_) {
-        shutDown();
-        return *quitCode_;
-    }
-    const int code = QApplication::exec();
+    const int code = quitCode_ ? *quitCode_ : QApplication::exec();
     shutDown();
+    // Whatever Qt registered while the program ran is torn down by the end of the process.
+    ProcessEnd::comeBeforeExitHandlersSoFar();
     return quitCode_.value_or(code);
 }
 
@@ -173,13 +164,8 @@ void QtPlatform::menuChosen(const std::string& name) {
 std::shared_ptr<platform::NativeSound> QtPlatform::openSound(const std::filesystem::path& file) {
     if (MediaSniffer::sniff(file) != MediaSniffer::Kind::Audio)
         return nullptr;
-    if (!sounds_) {
+    if (!sounds_)
         sounds_ = std::make_shared<SoundEngine>();
-        // Registered after the movie has had Qt Multimedia register its exit handlers, so this
-        // runs before them: the stream then stays as it is while Qt tears down its connection.
-        static const int freezesSounds = std::atexit(&QtPlatform::freezeSoundsAtExit);
-        (void)freezesSounds;
-    }
     return std::make_shared<QtSound>(sounds_->load(file), sounds_);
 }
 

@@ -48,8 +48,7 @@ public:
 
 private:
     static QtPlatform& the();
-    // The sound engine outlives Qt's own exit handlers (see initialize()).
-    static void freezeSoundsAtExit();
+    // The sound engine outlives everything else of the process (see initialize()).
     static void stopSoundsAtExit();
     void menuChosen(const std::string& name);
     // Ends the application object once its event loop is over, as the end of a Qt main() does.

@@ -1,11 +1,13 @@
 #include "QtBackendTest.h"
 
+#include "qt/ProcessEnd.h"
+
 #include <QTest>
 #include <QtGlobal>
 #include <cstdlib>
 #include <fstream>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace fw::qt::test {
 
@@ -22,8 +24,8 @@ void removeScratchDirs() {
 
 void QtBackendTest::SetUp() {
     // The sound engine decodes files of a case's folder on a thread of its own, which ends only at
-    // the process's exit. Registered before the platform starts, this removal runs after that.
-    static const int removesScratch = std::atexit(&removeScratchDirs);
+    // the process's end. Added before the platform starts, this removal comes after that.
+    static const bool removesScratch = (ProcessEnd::atEnd(&removeScratchDirs), true);
     (void)removesScratch;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,6 @@
 #include "qt/movie/MoviePlayerWidget.h"
 
+#include "qt/ProcessEnd.h"
 #include "qt/movie/AudioOutputs.h"
 #include "qt/movie/FrameConverter.h"
 #include "qt/movie/MovieControllerBar.h"
@@ -113,6 +114,9 @@ void MoviePlayerWidget::ensurePlayer() {
         audio_->setVolume(controller_->volume());
         player_->setAudioOutput(audio_);
     }
+    // Qt Multimedia has registered its exit handlers by now, its PulseAudio connection's among them.
+    static const bool endComesFirst = (ProcessEnd::comeBeforeExitHandlersSoFar(), true);
+    (void)endComesFirst;
     connect(player_, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error error, const QString& reason) {
                 if (error != QMediaPlayer::NoError)

@@ -17,10 +17,9 @@ namespace fw::qt {
 //
 // A connection of our own rather than Qt's: Qt 6.4 tears its PulseAudio connection down in an
 // exit handler without taking its mainloop's lock, so any reply its thread is still handling then
-// (about a stream just opened or closed, or a sink whose state just changed) can crash the
-// process. Here nothing of ours talks through Qt's connection, and from the moment the program
-// begins to end our stream stays as it is, with nothing on its way to the server, until Qt's
-// handlers are done.
+// can crash the process; the process ends before that handler (see ProcessEnd), and this stream,
+// closed as the last thing the process does, stays as it is from the moment the program begins to
+// end.
 class PulseOutput {
 public:
     // What the kind of sound server asks of the stream.

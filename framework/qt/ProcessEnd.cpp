@@ -20,10 +20,10 @@ constinit std::size_t lastWorkCount = 0;
 void ProcessEnd::atEnd(void (*work)()) {
     if (lastWorkCount == lastWork.size())
         throw std::length_error("too much work for the end of the process");
-    // Until the end comes early, the work runs as an ordinary exit handler.
-    if (lastWorkCount == 0)
-        std::atexit(&ProcessEnd::runLastWork);
     lastWork[lastWorkCount++] = work;
+    // Until the end comes early, the work runs as an ordinary exit handler, before whatever static
+    // objects the work uses were destroyed: those made before it was added.
+    std::atexit(&ProcessEnd::runLastWork);
 }
 
 void ProcessEnd::comeBeforeExitHandlersSoFar() {

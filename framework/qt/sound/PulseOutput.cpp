@@ -78,6 +78,7 @@ void PulseOutput::freeze() {
         return;
     pa_threaded_mainloop_lock(loop_.get());
     if (state_ != State::Frozen && state_ != State::Stopped) {
+        ending_ = true;
         serverHeldBack_ = !waitUntil(kSettleWait, [this] { return !inFlight(); });
         clearTimer(quietTimer_);
         clearTimer(answerTimer_);
@@ -228,9 +229,10 @@ void PulseOutput::learnServer() {
 void PulseOutput::connectionLost() {
     if (state_ == State::Idle || state_ == State::Frozen || state_ == State::Stopped)
         return; // the end of a run lets the connection go itself
-    if (state_ != State::Connecting)
+    // While the program ends its sounds are over anyway: nothing is worth a line then.
+    if (!ending_ && state_ != State::Connecting)
         std::fprintf(stderr, "kelvory: the sound server has gone away: sounds are silent until it is back\n");
-    else if (!everConnected_)
+    else if (!ending_ && !everConnected_)
         SoundNotices::noOutput();
     // Nothing asked for meanwhile waits for a server that may never come back: the next sound
     // connects again.

@@ -103,6 +103,7 @@ private:
     std::vector<Context> retiredContexts_;
     bool turnPending_ = false;
     bool everConnected_ = false;           // a later failure to connect is not worth a line
+    bool ending_ = false;                  // the program is ending: a lost server is not worth a line
     bool serverHeldBack_ = false;          // the end of the run waited for the server in vain
     pa_time_event* answerTimer_ = nullptr; // the server must answer a connection in time
     pa_time_event* quietTimer_ = nullptr;  // the stream closes once quiet for a moment

@@ -28,6 +28,12 @@ namespace {
 std::atomic<int> streamsToRefuse = 0;
 std::atomic<int> streamsOpened = 0; // asked of the server, answered or not
 std::atomic<int> streamsClosed = 0;
+thread_local int loopLocksHeld = 0;
+
+// libpulse's own function of that name.
+template <class Function> Function* libpulses(const char* name) {
+    return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+}
 } // namespace
 
 // These stand in for libpulse's, so that a case can have the next streams refused at once, as a
@@ -36,9 +42,7 @@ std::atomic<int> streamsClosed = 0;
 extern "C" int pa_stream_connect_playback(pa_stream* stream, const char* device, const pa_buffer_attr* attr,
                                           pa_stream_flags_t flags, const pa_cvolume* volume,
                                           pa_stream* sync) {
-    using Connect = int (*)(pa_stream*, const char*, const pa_buffer_attr*, pa_stream_flags_t,
-                            const pa_cvolume*, pa_stream*);
-    static const auto real = reinterpret_cast<Connect>(dlsym(RTLD_NEXT, "pa_stream_connect_playback"));
+    static const auto real = libpulses<decltype(pa_stream_connect_playback)>("pa_stream_connect_playback");
     if (streamsToRefuse.fetch_sub(1) > 0)
         return -PA_ERR_INTERNAL;
     ++streamsOpened;
@@ -46,33 +50,27 @@ extern "C" int pa_stream_connect_playback(pa_stream* stream, const char* device,
 }
 
 extern "C" int pa_stream_disconnect(pa_stream* stream) {
-    static const auto real = reinterpret_cast<int (*)(pa_stream*)>(dlsym(RTLD_NEXT, "pa_stream_disconnect"));
+    static const auto real = libpulses<decltype(pa_stream_disconnect)>("pa_stream_disconnect");
     ++streamsClosed;
     return real(stream);
 }
 
 // And these tell a connection torn down on the main thread without its loop's lock, as Qt 6.4's
 // exit handler does: the loop's thread may be reading from it meanwhile.
-namespace {
-thread_local int loopLocksHeld = 0;
-}
 extern "C" void pa_threaded_mainloop_lock(pa_threaded_mainloop* loop) {
-    static const auto real =
-        reinterpret_cast<void (*)(pa_threaded_mainloop*)>(dlsym(RTLD_NEXT, "pa_threaded_mainloop_lock"));
+    static const auto real = libpulses<decltype(pa_threaded_mainloop_lock)>("pa_threaded_mainloop_lock");
     real(loop);
     ++loopLocksHeld;
 }
 
 extern "C" void pa_threaded_mainloop_unlock(pa_threaded_mainloop* loop) {
-    static const auto real =
-        reinterpret_cast<void (*)(pa_threaded_mainloop*)>(dlsym(RTLD_NEXT, "pa_threaded_mainloop_unlock"));
+    static const auto real = libpulses<decltype(pa_threaded_mainloop_unlock)>("pa_threaded_mainloop_unlock");
     --loopLocksHeld;
     real(loop);
 }
 
 extern "C" void pa_context_disconnect(pa_context* context) {
-    static const auto real =
-        reinterpret_cast<void (*)(pa_context*)>(dlsym(RTLD_NEXT, "pa_context_disconnect"));
+    static const auto real = libpulses<decltype(pa_context_disconnect)>("pa_context_disconnect");
     if (gettid() == getpid() && loopLocksHeld == 0)
         std::fputs("a connection torn down without its lock\n", stderr);
     real(context);

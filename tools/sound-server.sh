@@ -120,6 +120,20 @@ start_pulseaudio() {
     PULSE_SERVER="unix:$dir/native" pactl set-default-sink null || return 1
 }
 
+# What the three programs' configurations share: the same SPA plug-ins, and modules that begin
+# with real-time scheduling where allowed and the native protocol.
+spa_libs_and_first_modules() {
+    cat <<'EOF'
+context.spa-libs = {
+    audio.convert.* = audioconvert/libspa-audioconvert
+    support.*       = support/libspa-support
+}
+context.modules = [
+    { name = libpipewire-module-rt args = { nice.level = -11 } flags = [ ifexists nofail ] }
+    { name = libpipewire-module-protocol-native }
+EOF
+}
+
 # PipeWire's daemon, configured as the desktop's (/usr/share/pipewire/pipewire.conf) less what
 # reaches beyond this folder: devices, the portal, the bell, D-Bus.
 pipewire_conf() {
@@ -132,13 +146,7 @@ context.properties = {
     default.clock.rate        = 44100
     support.dbus              = false
 }
-context.spa-libs = {
-    audio.convert.* = audioconvert/libspa-audioconvert
-    support.*       = support/libspa-support
-}
-context.modules = [
-    { name = libpipewire-module-rt args = { nice.level = -11 } flags = [ ifexists nofail ] }
-    { name = libpipewire-module-protocol-native }
+$(spa_libs_and_first_modules)
     { name = libpipewire-module-profiler }
     { name = libpipewire-module-metadata }
     { name = libpipewire-module-spa-device-factory }
@@ -168,13 +176,7 @@ context.properties = {
     default.clock.rate = 44100
     support.dbus       = false
 }
-context.spa-libs = {
-    audio.convert.* = audioconvert/libspa-audioconvert
-    support.*       = support/libspa-support
-}
-context.modules = [
-    { name = libpipewire-module-rt args = { nice.level = -11 } flags = [ ifexists nofail ] }
-    { name = libpipewire-module-protocol-native }
+$(spa_libs_and_first_modules)
     { name = libpipewire-module-client-node }
     { name = libpipewire-module-adapter }
     { name = libpipewire-module-metadata }
@@ -189,18 +191,12 @@ EOF
 # WirePlumber's, as the desktop's less Bluetooth. Nor does it monitor devices or ask the portal
 # (below): those reach for the machine's devices and for D-Bus, without which it stops.
 wireplumber_conf() {
-    cat <<'EOF'
+    cat <<EOF
 context.properties = {
     log.level = 2
     wireplumber.script-engine = lua-scripting
 }
-context.spa-libs = {
-    audio.convert.* = audioconvert/libspa-audioconvert
-    support.*       = support/libspa-support
-}
-context.modules = [
-    { name = libpipewire-module-rt args = { nice.level = -11 } flags = [ ifexists nofail ] }
-    { name = libpipewire-module-protocol-native }
+$(spa_libs_and_first_modules)
     { name = libpipewire-module-client-node }
     { name = libpipewire-module-client-device }
     { name = libpipewire-module-adapter }
